@@ -1,0 +1,10 @@
+# vexlune_test(NAME SOURCES... LIBS ...): one GoogleTest binary per folder, registered with CTest.
+function(vexlune_test name)
+  if(NOT VEXLUNE_TESTS)
+    return()
+  endif()
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock GTest::gtest_main Threads::Threads)
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 300)
+endfunction()
