@@ -34,4 +34,19 @@ bool App::wait_for_workers(int timeout_ms) {
                                 [this] { return running_workers_.load() == 0; });
 }
 
+void App::set_exit_routine(std::function<void(App&)> routine) {
+  std::lock_guard lock(exit_mutex_);
+  exit_routine_ = std::move(routine);
+}
+
+void App::run_exit_routine() {
+  std::function<void(App&)> routine;
+  {
+    std::lock_guard lock(exit_mutex_);
+    if (exit_routine_ran_.exchange(true)) return;
+    routine = std::move(exit_routine_);
+  }
+  if (routine) routine(*this);
+}
+
 }  // namespace vexlune

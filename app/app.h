@@ -44,6 +44,12 @@ class App : public std::enable_shared_from_this<App> {
   int running_workers() const { return running_workers_.load(); }
   bool wait_for_workers(int timeout_ms);
 
+  // The routine the program runs at its end, after the event loop (release_app_state).
+  void set_exit_routine(std::function<void(App&)> routine);
+  // Runs the exit routine the first time it is called; later calls do nothing.
+  void run_exit_routine();
+  bool exit_routine_ran() const { return exit_routine_ran_.load(); }
+
  private:
   App(Endpoints endpoints, std::shared_ptr<ui::Desktop> desktop);
 
@@ -53,6 +59,9 @@ class App : public std::enable_shared_from_this<App> {
   std::atomic<int> running_workers_{0};
   std::mutex workers_mutex_;
   std::condition_variable workers_done_;
+  std::mutex exit_mutex_;
+  std::function<void(App&)> exit_routine_;
+  std::atomic<bool> exit_routine_ran_{false};
 };
 
 }  // namespace vexlune
