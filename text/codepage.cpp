@@ -1,30 +1,337 @@
 #include "text/codepage.h"
 
-namespace vexlune {
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+#include <optional>
 
-std::string url_encode(std::string_view, bool, bool) {
-  return {};
+#include "text/cp936_tables.h"
+
+namespace vexlune {
+namespace {
+
+constexpr char32_t kReplacement = 0xFFFD;
+
+// A text ends at its first NUL byte.
+std::string_view as_text(std::string_view bytes) {
+  return bytes.substr(0, bytes.find('\0'));
 }
-std::string gbk_to_utf8(std::string_view) {
-  return {};
+
+// Eight bytes at once: true when none has the high bit set.
+bool ascii8(const unsigned char* p) {
+  std::uint64_t word;
+  std::memcpy(&word, p, 8);
+  return (word & 0x8080808080808080ULL) == 0;
 }
-std::string utf8_to_gbk(std::string_view) {
-  return {};
+
+// Appends one UTF-16 unit (or a whole code point) to raw output as UTF-8; returns the new end.
+// Lone surrogates come out as U+FFFD, as the Windows encoder writes them.
+char* put_utf8(char* out, char32_t c) {
+  if (c < 0x80) {
+    *out++ = static_cast<char>(c);
+  } else if (c < 0x800) {
+    *out++ = static_cast<char>(0xC0 | (c >> 6));
+    *out++ = static_cast<char>(0x80 | (c & 0x3F));
+  } else if (c < 0x10000) {
+    if (c >= 0xD800 && c <= 0xDFFF) c = kReplacement;
+    *out++ = static_cast<char>(0xE0 | (c >> 12));
+    *out++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    *out++ = static_cast<char>(0x80 | (c & 0x3F));
+  } else {
+    *out++ = static_cast<char>(0xF0 | (c >> 18));
+    *out++ = static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+    *out++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    *out++ = static_cast<char>(0x80 | (c & 0x3F));
+  }
+  return out;
 }
-std::string utf8_reply_to_gbk(std::string_view) {
-  return {};
+
+char* put_gbk(char* out, std::uint16_t code) {
+  if (code > 0xFF) *out++ = static_cast<char>(code >> 8);
+  *out++ = static_cast<char>(code & 0xFF);
+  return out;
 }
-std::string multibyte_to_wide(std::string_view, int) {
-  return {};
+
+// Decodes GBK the way the Windows converter does: a lead byte takes the byte after it whatever
+// it is (an invalid pair is one "?"), except at the end of the input; 0x80 and 0xFF stand alone.
+template <typename Emit>
+void decode_gbk(std::string_view text, Emit emit) {
+  const auto* s = reinterpret_cast<const unsigned char*>(text.data());
+  const std::size_t n = text.size();
+  std::size_t i = 0;
+  while (i < n) {
+    if (i + 8 <= n && ascii8(s + i)) {
+      for (int k = 0; k < 8; ++k)
+        emit(s[i + k]);
+      i += 8;
+      continue;
+    }
+    const unsigned char b = s[i];
+    if (b < 0x80 || b == 0x80 || b == 0xFF || i + 1 == n) {
+      emit(cp936::kDecodeSingle[b]);
+      i += 1;
+    } else {
+      emit(cp936::kDecodePair[(b - 0x81) * 256 + s[i + 1]]);
+      i += 2;
+    }
+  }
 }
-std::string wide_to_multibyte(std::string_view, int) {
-  return {};
+
+// Decodes UTF-8 into code points; each maximal ill-formed subsequence becomes one U+FFFD.
+template <typename Emit>
+void decode_utf8(std::string_view bytes, Emit emit) {
+  const auto* s = reinterpret_cast<const unsigned char*>(bytes.data());
+  const std::size_t n = bytes.size();
+  std::size_t i = 0;
+  while (i < n) {
+    if (i + 8 <= n && ascii8(s + i)) {
+      for (int k = 0; k < 8; ++k)
+        emit(static_cast<char32_t>(s[i + k]));
+      i += 8;
+      continue;
+    }
+    const unsigned char b = s[i];
+    if (b < 0x80) {
+      emit(static_cast<char32_t>(b));
+      i += 1;
+      continue;
+    }
+    int need = 0;
+    unsigned char low = 0x80, high = 0xBF;  // allowed range of the second byte
+    char32_t c = 0;
+    if (b >= 0xC2 && b <= 0xDF) {
+      need = 1;
+      c = b & 0x1F;
+    } else if (b >= 0xE0 && b <= 0xEF) {
+      need = 2;
+      c = b & 0x0F;
+      if (b == 0xE0) low = 0xA0;
+      if (b == 0xED) high = 0x9F;
+    } else if (b >= 0xF0 && b <= 0xF4) {
+      need = 3;
+      c = b & 0x07;
+      if (b == 0xF0) low = 0x90;
+      if (b == 0xF4) high = 0x8F;
+    } else {
+      emit(kReplacement);
+      i += 1;
+      continue;
+    }
+    std::size_t j = i + 1;
+    bool ok = true;
+    for (int k = 0; k < need; ++k, ++j) {
+      const unsigned char lo = k == 0 ? low : 0x80;
+      const unsigned char hi = k == 0 ? high : 0xBF;
+      if (j >= n || s[j] < lo || s[j] > hi) {
+        ok = false;
+        break;
+      }
+      c = (c << 6) | (s[j] & 0x3F);
+    }
+    emit(ok ? c : kReplacement);
+    i = j;
+  }
 }
-std::string utf8_bytes_to_wide(std::string_view) {
-  return {};
+
+// Reads UTF-16LE units; an odd last byte is ignored.
+template <typename Emit>
+void read_wide(std::string_view wide, bool stop_at_zero, Emit emit) {
+  const auto* s = reinterpret_cast<const unsigned char*>(wide.data());
+  for (std::size_t i = 0; i + 1 < wide.size(); i += 2) {
+    const auto unit = static_cast<char16_t>(s[i] | s[i + 1] << 8);
+    if (stop_at_zero && unit == 0) break;
+    emit(unit);
+  }
 }
-std::string wide_bytes_to_gbk(std::string_view) {
-  return {};
+
+void put_wide(std::string& out, char32_t c) {
+  auto unit = [&out](char32_t u) {
+    out.push_back(static_cast<char>(u & 0xFF));
+    out.push_back(static_cast<char>(u >> 8));
+  };
+  if (c < 0x10000) {
+    unit(c);
+  } else {
+    unit(0xD800 + ((c - 0x10000) >> 10));
+    unit(0xDC00 + ((c - 0x10000) & 0x3FF));
+  }
+}
+
+// Encodes UTF-16 units to GBK one unit at a time, as the Windows encoder does: each surrogate
+// becomes its own "?". With `compose`, a base character and a following combining mark that
+// GBK shows as one character are written as that character.
+class GbkWriter {
+ public:
+  GbkWriter(std::string& out, bool compose) : out_(out), compose_(compose) {}
+  ~GbkWriter() { flush(); }
+
+  void unit(char16_t u) {
+    if (compose_ && pending_ && is_mark(u)) {
+      const auto* end = cp936::kCompositions + cp936::kCompositionCount;
+      const cp936::Composition key{*pending_, u, 0};
+      const auto* hit = std::lower_bound(cp936::kCompositions, end, key, [](auto& a, auto& b) {
+        return a.base != b.base ? a.base < b.base : a.mark < b.mark;
+      });
+      if (hit != end && hit->base == *pending_ && hit->mark == u) {
+        write(hit->gbk);
+        pending_.reset();
+        return;
+      }
+    }
+    flush();
+    if (compose_) {
+      pending_ = u;
+    } else {
+      write(cp936::kEncode[u]);
+    }
+  }
+
+  void flush() {
+    if (pending_) write(cp936::kEncode[*pending_]);
+    pending_.reset();
+  }
+
+ private:
+  static bool is_mark(char16_t u) {
+    static const auto range = [] {
+      std::pair<char16_t, char16_t> r{0xFFFF, 0};
+      for (std::size_t i = 0; i < cp936::kCompositionCount; ++i) {
+        r.first = std::min<char16_t>(r.first, cp936::kCompositions[i].mark);
+        r.second = std::max<char16_t>(r.second, cp936::kCompositions[i].mark);
+      }
+      return r;
+    }();
+    return u >= range.first && u <= range.second;
+  }
+
+  void write(std::uint16_t code) {
+    if (code > 0xFF) out_.push_back(static_cast<char>(code >> 8));
+    out_.push_back(static_cast<char>(code & 0xFF));
+  }
+
+  std::string& out_;
+  bool compose_;
+  std::optional<char16_t> pending_;
+};
+
+bool is_gbk_page(int code_page) {
+  return code_page == CP_GBK || code_page == CP_SYSTEM;
+}
+
+}  // namespace
+
+std::string url_encode(std::string_view text, bool keep_plain, bool as_utf8) {
+  static constexpr char kHex[] = "0123456789ABCDEF";
+  const std::string utf8 = as_utf8 ? gbk_to_utf8(text) : std::string();
+  const std::string_view bytes = as_utf8 ? std::string_view(utf8) : as_text(text);
+  std::string out;
+  out.reserve(bytes.size() * 3);
+  for (const char ch : bytes) {
+    const auto b = static_cast<unsigned char>(ch);
+    const bool plain =
+        (b >= '0' && b <= '9') || ((b | 32) >= 'a' && (b | 32) <= 'z') || b == '-' || b == '.';
+    if (keep_plain && plain) {
+      out.push_back(ch);
+    } else {
+      out.push_back('%');
+      out.push_back(kHex[b >> 4]);
+      out.push_back(kHex[b & 15]);
+    }
+  }
+  return out;
+}
+
+std::string gbk_to_utf8(std::string_view text) {
+  text = as_text(text);
+  std::string out(text.size() * 3, '\0');  // at most three UTF-8 bytes per GBK byte
+  char* end = out.data();
+  decode_gbk(text, [&end](char16_t unit) { end = put_utf8(end, unit); });
+  out.resize(end - out.data());
+  return out;
+}
+
+std::string utf8_to_gbk(std::string_view text) {
+  text = as_text(text);
+  std::string out(text.size(), '\0');  // never more GBK bytes than UTF-8 bytes
+  char* end = out.data();
+  decode_utf8(text, [&end](char32_t c) {
+    if (c < 0x80) {
+      *end++ = static_cast<char>(c);
+    } else if (c < 0x10000) {
+      end = put_gbk(end, cp936::kEncode[c]);
+    } else {
+      *end++ = '?';  // one "?" for each half of the surrogate pair
+      *end++ = '?';
+    }
+  });
+  out.resize(end - out.data());
+  return out;
+}
+
+std::string utf8_reply_to_gbk(std::string_view bytes) {
+  // The reply is cut at its first NUL, so only the bytes before it matter.
+  return wide_bytes_to_gbk(utf8_bytes_to_wide(as_text(bytes)));
+}
+
+std::string multibyte_to_wide(std::string_view text, int code_page) {
+  text = as_text(text);
+  std::string out;
+  if (is_gbk_page(code_page)) {
+    out.reserve(text.size() * 2 + 2);
+    decode_gbk(text, [&out](char16_t unit) { put_wide(out, unit); });
+  } else if (code_page == CP_UTF8) {
+    out.reserve(text.size() * 2 + 2);
+    decode_utf8(text, [&out](char32_t c) { put_wide(out, c); });
+  } else {
+    return {};
+  }
+  out.append(2, '\0');
+  return out;
+}
+
+std::string wide_to_multibyte(std::string_view wide, int code_page) {
+  std::string out;
+  if (is_gbk_page(code_page)) {
+    GbkWriter writer(out, false);
+    read_wide(wide, true, [&writer](char16_t unit) { writer.unit(unit); });
+  } else if (code_page == CP_UTF8) {
+    // Surrogate pairs are joined; lone halves become U+FFFD.
+    char16_t high = 0;
+    char buffer[4];
+    auto put = [&out, &buffer](char32_t c) { out.append(buffer, put_utf8(buffer, c)); };
+    read_wide(wide, true, [&](char16_t unit) {
+      if (high != 0 && unit >= 0xDC00 && unit <= 0xDFFF) {
+        put(0x10000 + ((static_cast<char32_t>(high) - 0xD800) << 10) + (unit - 0xDC00));
+        high = 0;
+        return;
+      }
+      if (high != 0) put(kReplacement);
+      high = 0;
+      if (unit >= 0xD800 && unit <= 0xDBFF) {
+        high = unit;
+      } else {
+        put(unit);
+      }
+    });
+    if (high != 0) put(kReplacement);
+  }
+  return out;
+}
+
+std::string utf8_bytes_to_wide(std::string_view bytes) {
+  std::string out;
+  out.reserve(bytes.size() * 2);
+  decode_utf8(bytes, [&out](char32_t c) { put_wide(out, c); });
+  return out;
+}
+
+std::string wide_bytes_to_gbk(std::string_view wide) {
+  std::string out;
+  {
+    GbkWriter writer(out, true);
+    read_wide(wide, false, [&writer](char16_t unit) { writer.unit(unit); });
+  }
+  return std::string(as_text(out));
 }
 
 }  // namespace vexlune
