@@ -52,86 +52,84 @@ char* put_gbk(char* out, std::uint16_t code) {
   return out;
 }
 
-// Decodes GBK the way the Windows converter does: a lead byte takes the byte after it whatever
-// it is (an invalid pair is one "?"), except at the end of the input; 0x80 and 0xFF stand alone.
+// One character of GBK, read the way the Windows converter reads it: a lead byte takes the byte
+// after it whatever that is (an invalid pair is one "?"), except at the end of the input; 0x80
+// and 0xFF stand alone.
+inline char16_t gbk_step(const unsigned char* s, std::size_t n, std::size_t& i) {
+  const unsigned char b = s[i];
+  if (b < 0x80 || b == 0x80 || b == 0xFF || i + 1 == n) {
+    i += 1;
+    return cp936::kDecodeSingle[b];
+  }
+  i += 2;
+  return cp936::kDecodePair[(b - 0x81) * 256 + s[i - 1]];
+}
+
+// One code point of UTF-8; each maximal ill-formed subsequence is one U+FFFD.
+inline char32_t utf8_step(const unsigned char* s, std::size_t n, std::size_t& i) {
+  const unsigned char b = s[i];
+  if (b < 0x80) {
+    i += 1;
+    return b;
+  }
+  // The common three-byte form first: no surrogates, no overlong forms possible here.
+  if (((b >= 0xE1 && b <= 0xEC) || b >= 0xEE) && b <= 0xEF && i + 2 < n &&
+      (s[i + 1] & 0xC0) == 0x80 && (s[i + 2] & 0xC0) == 0x80) {
+    i += 3;
+    return (b & 0x0F) << 12 | (s[i - 2] & 0x3F) << 6 | (s[i - 1] & 0x3F);
+  }
+  int need = 0;
+  unsigned char low = 0x80, high = 0xBF;  // allowed range of the second byte
+  char32_t c = 0;
+  if (b >= 0xC2 && b <= 0xDF) {
+    need = 1;
+    c = b & 0x1F;
+  } else if (b >= 0xE0 && b <= 0xEF) {
+    need = 2;
+    c = b & 0x0F;
+    if (b == 0xE0) low = 0xA0;
+    if (b == 0xED) high = 0x9F;
+  } else if (b >= 0xF0 && b <= 0xF4) {
+    need = 3;
+    c = b & 0x07;
+    if (b == 0xF0) low = 0x90;
+    if (b == 0xF4) high = 0x8F;
+  } else {
+    i += 1;
+    return kReplacement;
+  }
+  std::size_t j = i + 1;
+  for (int k = 0; k < need; ++k, ++j) {
+    const unsigned char lo = k == 0 ? low : 0x80;
+    const unsigned char hi = k == 0 ? high : 0xBF;
+    if (j >= n || s[j] < lo || s[j] > hi) {
+      i = j;
+      return kReplacement;
+    }
+    c = (c << 6) | (s[j] & 0x3F);
+  }
+  i = j;
+  return c;
+}
+
 template <typename Emit>
 void decode_gbk(std::string_view text, Emit emit) {
   const auto* s = reinterpret_cast<const unsigned char*>(text.data());
-  const std::size_t n = text.size();
-  std::size_t i = 0;
-  while (i < n) {
-    if (i + 8 <= n && ascii8(s + i)) {
-      for (int k = 0; k < 8; ++k)
-        emit(s[i + k]);
-      i += 8;
-      continue;
-    }
-    const unsigned char b = s[i];
-    if (b < 0x80 || b == 0x80 || b == 0xFF || i + 1 == n) {
-      emit(cp936::kDecodeSingle[b]);
-      i += 1;
-    } else {
-      emit(cp936::kDecodePair[(b - 0x81) * 256 + s[i + 1]]);
-      i += 2;
-    }
-  }
+  for (std::size_t i = 0; i < text.size();)
+    emit(gbk_step(s, text.size(), i));
 }
 
-// Decodes UTF-8 into code points; each maximal ill-formed subsequence becomes one U+FFFD.
 template <typename Emit>
 void decode_utf8(std::string_view bytes, Emit emit) {
   const auto* s = reinterpret_cast<const unsigned char*>(bytes.data());
-  const std::size_t n = bytes.size();
-  std::size_t i = 0;
-  while (i < n) {
-    if (i + 8 <= n && ascii8(s + i)) {
-      for (int k = 0; k < 8; ++k)
-        emit(static_cast<char32_t>(s[i + k]));
-      i += 8;
-      continue;
-    }
-    const unsigned char b = s[i];
-    if (b < 0x80) {
-      emit(static_cast<char32_t>(b));
-      i += 1;
-      continue;
-    }
-    int need = 0;
-    unsigned char low = 0x80, high = 0xBF;  // allowed range of the second byte
-    char32_t c = 0;
-    if (b >= 0xC2 && b <= 0xDF) {
-      need = 1;
-      c = b & 0x1F;
-    } else if (b >= 0xE0 && b <= 0xEF) {
-      need = 2;
-      c = b & 0x0F;
-      if (b == 0xE0) low = 0xA0;
-      if (b == 0xED) high = 0x9F;
-    } else if (b >= 0xF0 && b <= 0xF4) {
-      need = 3;
-      c = b & 0x07;
-      if (b == 0xF0) low = 0x90;
-      if (b == 0xF4) high = 0x8F;
-    } else {
-      emit(kReplacement);
-      i += 1;
-      continue;
-    }
-    std::size_t j = i + 1;
-    bool ok = true;
-    for (int k = 0; k < need; ++k, ++j) {
-      const unsigned char lo = k == 0 ? low : 0x80;
-      const unsigned char hi = k == 0 ? high : 0xBF;
-      if (j >= n || s[j] < lo || s[j] > hi) {
-        ok = false;
-        break;
-      }
-      c = (c << 6) | (s[j] & 0x3F);
-    }
-    emit(ok ? c : kReplacement);
-    i = j;
-  }
+  for (std::size_t i = 0; i < bytes.size();)
+    emit(utf8_step(s, bytes.size(), i));
 }
+
+// Large conversions go through a small buffer on the stack and are appended slice by slice,
+// so the result is written once, never zero-filled nor allocated far beyond its size.
+constexpr std::size_t kSlice = 8192;
+constexpr std::size_t kSliceMargin = 16;  // the most one step of a conversion loop writes
 
 // Reads UTF-16LE units; an odd last byte is ignored.
 template <typename Emit>
@@ -243,28 +241,62 @@ std::string url_encode(std::string_view text, bool keep_plain, bool as_utf8) {
 
 std::string gbk_to_utf8(std::string_view text) {
   text = as_text(text);
-  std::string out(text.size() * 3, '\0');  // at most three UTF-8 bytes per GBK byte
-  char* end = out.data();
-  decode_gbk(text, [&end](char16_t unit) { end = put_utf8(end, unit); });
-  out.resize(end - out.data());
+  const auto* s = reinterpret_cast<const unsigned char*>(text.data());
+  const std::size_t n = text.size();
+  std::string out;
+  out.reserve(n + n / 2);  // exact for Chinese text, which grows by half
+  char buffer[kSlice + kSliceMargin];
+  for (std::size_t i = 0; i < n;) {
+    char* p = buffer;
+    while (i < n && p < buffer + kSlice) {
+      if (i + 8 <= n && ascii8(s + i)) {
+        std::memcpy(p, s + i, 8);
+        p += 8;
+        i += 8;
+      } else {
+        p = put_utf8(p, gbk_step(s, n, i));
+      }
+    }
+    out.append(buffer, p);
+  }
   return out;
 }
 
 std::string utf8_to_gbk(std::string_view text) {
   text = as_text(text);
-  std::string out(text.size(), '\0');  // never more GBK bytes than UTF-8 bytes
-  char* end = out.data();
-  decode_utf8(text, [&end](char32_t c) {
-    if (c < 0x80) {
-      *end++ = static_cast<char>(c);
-    } else if (c < 0x10000) {
-      end = put_gbk(end, cp936::kEncode[c]);
-    } else {
-      *end++ = '?';  // one "?" for each half of the surrogate pair
-      *end++ = '?';
+  const auto* s = reinterpret_cast<const unsigned char*>(text.data());
+  const std::size_t n = text.size();
+  std::string out;
+  out.reserve(n);  // never more GBK bytes than UTF-8 bytes
+  char buffer[kSlice + kSliceMargin];
+  for (std::size_t i = 0; i < n;) {
+    char* p = buffer;
+    while (i < n && p < buffer + kSlice) {
+      if (i + 8 <= n && ascii8(s + i)) {
+        std::memcpy(p, s + i, 8);
+        p += 8;
+        i += 8;
+        continue;
+      }
+      // Runs of Chinese: well-formed three-byte forms outside the surrogate block.
+      while (i + 3 <= n && p < buffer + kSlice && s[i] >= 0xE1 && s[i] <= 0xEF && s[i] != 0xED &&
+             (s[i + 1] & 0xC0) == 0x80 && (s[i + 2] & 0xC0) == 0x80) {
+        const std::uint16_t code =
+            cp936::kEncode[(s[i] & 0x0F) << 12 | (s[i + 1] & 0x3F) << 6 | (s[i + 2] & 0x3F)];
+        p = put_gbk(p, code);
+        i += 3;
+      }
+      if (i >= n || p >= buffer + kSlice) break;
+      const char32_t c = utf8_step(s, n, i);
+      if (c < 0x10000) {
+        p = put_gbk(p, cp936::kEncode[c]);
+      } else {
+        *p++ = '?';  // one "?" for each half of the surrogate pair
+        *p++ = '?';
+      }
     }
-  });
-  out.resize(end - out.data());
+    out.append(buffer, p);
+  }
   return out;
 }
 

@@ -4,6 +4,7 @@
 #include <unicode/ucnv.h>
 
 #include <memory>
+#include <random>
 
 #include "text/test_gbk.h"
 
@@ -80,6 +81,60 @@ TEST(CodePage936, EncodesLikeIcuWithBestFit) {
     const std::string icu_gbk = U_SUCCESS(error) && n > 0 ? std::string(expected, n) : "?";
     ASSERT_EQ(wide_to_multibyte(wide(std::u16string(1, unit)), CP_GBK), icu_gbk)
         << std::hex << static_cast<int>(c);
+  }
+}
+
+// Long random texts, so that the block-wise fast paths and the slice boundaries are crossed.
+TEST(CodePage936, LongTextsConvertAsIcuConverts) {
+  std::mt19937 random(11);
+  UErrorCode error = U_ZERO_ERROR;
+  std::unique_ptr<UConverter, void (*)(UConverter*)> icu(ucnv_open("windows-936-2000", &error),
+                                                         ucnv_close);
+  ASSERT_TRUE(U_SUCCESS(error));
+  ucnv_setFallback(icu.get(), true);
+  ucnv_setFromUCallBack(icu.get(), UCNV_FROM_U_CALLBACK_STOP, nullptr, nullptr, nullptr, &error);
+  auto icu_gbk = [&](char16_t unit) {
+    char out[8];
+    UErrorCode e = U_ZERO_ERROR;
+    ucnv_resetFromUnicode(icu.get());
+    const int n =
+        ucnv_fromUChars(icu.get(), out, sizeof out, reinterpret_cast<UChar*>(&unit), 1, &e);
+    return U_SUCCESS(e) && n > 0 ? std::string(out, n) : std::string("?");
+  };
+  for (int round = 0; round < 4; ++round) {
+    // Valid GBK: ASCII runs and two-byte characters, with the single bytes 0x80 and 0xFF.
+    std::string text;
+    while (text.size() < 30000) {
+      const int kind = random() % 10;
+      if (kind < 4) {
+        text.push_back(static_cast<char>(1 + random() % 127));
+      } else if (kind == 4) {
+        text.push_back(random() % 2 ? '\x80' : '\xFF');
+      } else {
+        const int lead = 0x81 + random() % 126;
+        int trail = 0x40 + random() % 190;
+        if (trail >= 0x7F) ++trail;
+        text.push_back(static_cast<char>(lead));
+        text.push_back(static_cast<char>(trail));
+      }
+    }
+    ASSERT_EQ(gbk_to_utf8(text), testing_gbk::convert("windows-936-2000", "UTF-8", text));
+    // Arbitrary bytes read as UTF-8: ICU's decoder also makes one U+FFFD per bad subsequence.
+    std::string bytes;
+    while (bytes.size() < 30000) {
+      if (random() % 3) {
+        bytes += gbk_to_utf8(text.substr(random() % 20000, 1 + random() % 40));
+      } else {
+        bytes.push_back(static_cast<char>(1 + random() % 255));
+      }
+    }
+    const std::string utf16 = testing_gbk::convert("UTF-8", "UTF-16LE", bytes);
+    std::string expected;
+    for (std::size_t i = 0; i + 1 < utf16.size(); i += 2) {
+      expected += icu_gbk(static_cast<char16_t>(static_cast<unsigned char>(utf16[i]) |
+                                                static_cast<unsigned char>(utf16[i + 1]) << 8));
+    }
+    ASSERT_EQ(utf8_to_gbk(bytes), expected) << "round " << round;
   }
 }
 

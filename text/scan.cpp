@@ -27,6 +27,23 @@ void both_cases(unsigned char c, bool fold_case, unsigned char out[2]) {
   }
 }
 
+// Start of the run of high-bit bytes that ends at `end`, looking no further back than `floor`.
+// Long runs (all-Chinese text) are crossed sixteen bytes at a time.
+std::size_t run_start(const char* s, std::size_t floor, std::size_t end) {
+  std::size_t q = end;
+#if defined(__SSE2__)
+  while (q - floor >= 16) {
+    const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s + q - 16));
+    const unsigned high = static_cast<unsigned>(_mm_movemask_epi8(block));
+    if (high != 0xFFFF) return q - 16 + (32 - __builtin_clz(~high & 0xFFFF));
+    q -= 16;
+  }
+#endif
+  while (q > floor && is_lead(s[q - 1]))
+    --q;
+  return q;
+}
+
 }  // namespace
 
 Matcher::Matcher(std::string_view sub, bool ignore_case) : sub_(sub) {
@@ -110,9 +127,7 @@ std::size_t find_aligned(std::string_view text, const Matcher& matcher, std::siz
   for (;;) {
     const std::size_t p = matcher.next(text, from);
     if (p == npos) return npos;
-    std::size_t q = p;
-    while (q > known && is_lead(text[q - 1]))
-      --q;
+    const std::size_t q = run_start(text.data(), known, p);
     if (((p - q) & 1) == 0) return p;
     // p is the second byte of a character, so the next character begins right after it.
     known = p + 1;
@@ -123,10 +138,7 @@ std::size_t find_aligned(std::string_view text, const Matcher& matcher, std::siz
 std::size_t last_char_size(std::string_view text, std::size_t end) {
   if (end == 0) return 0;
   std::size_t run_end = is_lead(text[end - 1]) ? end : end - 1;
-  std::size_t q = run_end;
-  while (q > 0 && is_lead(text[q - 1]))
-    --q;
-  const std::size_t run = run_end - q;
+  const std::size_t run = run_end - run_start(text.data(), 0, run_end);
   if (run_end == end) return (run & 1) ? 1 : 2;  // odd: a lone lead byte at the end
   return (run & 1) ? 2 : 1;                      // odd: the low byte is a trail byte
 }
@@ -153,9 +165,7 @@ std::string_view trimmed(std::string_view text) {
       continue;
     }
     if (!is_lead(rest[end - 1])) break;
-    std::size_t run = end;
-    while (run > 0 && is_lead(rest[run - 1]))
-      --run;
+    const std::size_t run = run_start(rest.data(), 0, end);
     if ((end - run) & 1) break;  // a lone lead byte ends the text
     while (end - run >= 2 && rest.substr(end - 2, 2) == kFullWidthSpace)
       end -= 2;
