@@ -1,0 +1,64 @@
+#include "catalog/loader.h"
+
+#include <future>
+#include <system_error>
+
+#include "app/app.h"
+#include "catalog/catalog_file.h"
+#include "net/fetch.h"
+#include "text/text.h"
+
+namespace vexlune {
+namespace {
+
+// The body as a text: a NUL ends it.
+std::string_view as_text(std::string_view body) {
+  return body.substr(0, body.find('\0'));
+}
+
+// The fetch on a thread of its own; where no thread can be had, it runs when asked for.
+std::future<std::string> start_fetch(std::string url) {
+  auto fetch = [url = std::move(url)] { return fetch_url(url); };
+  try {
+    return std::async(std::launch::async, fetch);
+  } catch (const std::system_error&) {
+    return std::async(std::launch::deferred, fetch);
+  }
+}
+
+}  // namespace
+
+std::string load_finished_text(int ticks) {
+  return concat(gbk("加载完成  共耗时：[ "), to_text(ticks), gbk(" ] 毫秒"));
+}
+
+void load_catalog(App& app, const Catalog& catalog) {
+  ui::Window& window = app.main_window();
+  ui::Control& timer = window.control(gbk("时钟1"));
+  ui::ListView& list = window.list(gbk(catalog.list));
+  ui::Control& label = window.control(gbk(catalog.label));
+
+  auto fetch_file = [&app, &catalog](int number) {
+    return start_fetch(concat(app.endpoints().maker_url, catalog_file_path(catalog, number)));
+  };
+
+  timer.set_timer_period(1);
+  app.state.load_idle.store(0);
+  // File N+1 is on its way while file N is parsed. It is asked for only once file N has
+  // proved non-empty, so the server sees the same requests as with one fetch after another.
+  std::future<std::string> next = fetch_file(1);
+  for (int number = 1; number <= MAX_CATALOG_FILES; ++number) {
+    const std::string body = next.get();
+    const std::string_view text = as_text(body);
+    // A failed fetch reads like the end of the catalog; an error page merely holds no record.
+    if (text.empty()) break;
+    if (number < MAX_CATALOG_FILES) next = fetch_file(number + 1);
+    list.append_rows(parse_catalog_file(text));
+  }
+  app.state.load_idle.store(1);
+  timer.set_timer_period(0);
+  label.set_text(load_finished_text(app.state.elapsed_ticks.load()));
+  app.state.elapsed_ticks.store(0);
+}
+
+}  // namespace vexlune
