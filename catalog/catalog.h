@@ -10,6 +10,9 @@ namespace vexlune {
 
 // The last file number a load asks for.
 inline constexpr int MAX_CATALOG_FILES = 100;
+// A real catalog holds about 100,000 movies. Files full of tiny records could otherwise turn
+// 100 bodies of the fetch's size cap into gigabytes of rows; the load ends at this many.
+inline constexpr int MAX_CATALOG_ROWS = 1'000'000;
 
 struct Catalog {
   int page;                        // tab index of 选择夹1

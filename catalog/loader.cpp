@@ -1,5 +1,6 @@
 #include "catalog/loader.h"
 
+#include <algorithm>
 #include <future>
 #include <system_error>
 
@@ -32,7 +33,7 @@ std::string load_finished_text(int ticks) {
   return concat(gbk("加载完成  共耗时：[ "), to_text(ticks), gbk(" ] 毫秒"));
 }
 
-void load_catalog(App& app, const Catalog& catalog) {
+void load_catalog(App& app, const Catalog& catalog, int max_rows) {
   ui::Window& window = app.main_window();
   ui::Control& timer = window.control(gbk("时钟1"));
   ui::ListView& list = window.list(gbk(catalog.list));
@@ -47,13 +48,17 @@ void load_catalog(App& app, const Catalog& catalog) {
   // File N+1 is on its way while file N is parsed. It is asked for only once file N has
   // proved non-empty, so the server sees the same requests as with one fetch after another.
   std::future<std::string> next = fetch_file(1);
-  for (int number = 1; number <= MAX_CATALOG_FILES; ++number) {
+  size_t room = static_cast<size_t>(std::max(max_rows, 0));
+  for (int number = 1; number <= MAX_CATALOG_FILES && room > 0; ++number) {
     const std::string body = next.get();
     const std::string_view text = as_text(body);
     // A failed fetch reads like the end of the catalog; an error page merely holds no record.
     if (text.empty()) break;
     if (number < MAX_CATALOG_FILES) next = fetch_file(number + 1);
-    list.append_rows(parse_catalog_file(text));
+    std::vector<CatalogRow> rows = parse_catalog_file(text);
+    if (rows.size() > room) rows.resize(room);
+    room -= rows.size();
+    list.append_rows(std::move(rows));
   }
   app.state.load_idle.store(1);
   timer.set_timer_period(0);
