@@ -36,6 +36,30 @@ const std::array<std::string, CATALOG_COLUMNS>& gbk_labels() {
   return labels;
 }
 
+// Deletes every occurrence of an ASCII `piece` that begins on a character boundary, left to
+// right, without looking again at the text that a deletion joins: what `replace` with an empty
+// replacement does, in place. Deleting whole ASCII characters leaves every other character
+// boundary where it was, so the passes for the six pieces can follow one another.
+void remove_every(std::string& text, std::string_view piece) {
+  size_t read = text.find(piece);  // none at all, at any byte: nothing to do
+  if (read == std::string::npos) return;
+  read = 0;
+  size_t write = 0;
+  const size_t size = text.size();
+  while (read < size) {
+    const auto byte = static_cast<unsigned char>(text[read]);
+    if (byte == static_cast<unsigned char>(piece[0]) &&
+        std::string_view(text).substr(read, piece.size()) == piece) {
+      read += piece.size();
+      continue;
+    }
+    const size_t width = byte >= 0x80 && read + 1 < size ? 2 : 1;
+    for (size_t k = 0; k < width; ++k)
+      text[write++] = text[read++];
+  }
+  text.resize(write);
+}
+
 }  // namespace
 
 std::vector<CatalogRow> parse_catalog_file(std::string_view text) {
@@ -50,19 +74,19 @@ std::vector<CatalogRow> parse_catalog_file(std::string_view text) {
     std::vector<std::string>& found = values[column];
     const size_t usable = std::min(found.size(), movies);  // never read past a short list
     for (size_t k = 0; k < usable; ++k)
-      rows[k][column] = column == COLUMN_INTRO ? clean_intro(found[k]) : std::move(found[k]);
+      rows[k][column] =
+          column == COLUMN_INTRO ? clean_intro(std::move(found[k])) : std::move(found[k]);
   }
   return rows;
 }
 
-std::string clean_intro(std::string_view intro) {
+std::string clean_intro(std::string intro) {
   static constexpr std::string_view REMOVED[] = {
       "&rdquo;", "&mdash;", "&middot;", "&ldquo;", R"(\n\n\t)", "&hellip;",
   };
-  std::string text(intro);
   for (std::string_view piece : REMOVED)
-    if (text.find(piece) != std::string::npos) text = replace(text, piece);
-  return text;
+    remove_every(intro, piece);
+  return intro;
 }
 
 }  // namespace vexlune

@@ -27,6 +27,6 @@ std::vector<CatalogRow> parse_catalog_file(std::string_view text);
 
 // Deletes "&rdquo;", "&mdash;", "&middot;", "&ldquo;", the six characters \n\n\t as written in
 // the file, and "&hellip;", in that order; entities are deleted, not decoded.
-std::string clean_intro(std::string_view intro);
+std::string clean_intro(std::string intro);
 
 }  // namespace vexlune
