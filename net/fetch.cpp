@@ -2,6 +2,7 @@
 
 #include "net/transfer.h"
 #include "net/url.h"
+#include "text/text.h"
 
 namespace vexlune {
 namespace {
@@ -18,9 +19,9 @@ std::string fetch_url(std::string_view url) {
 
   Transfer transfer;
   bool default_port = parts->port == (parts->secure ? 443 : 80);
-  std::string target = std::string(parts->secure ? "https://" : "http://") + parts->host +
-                       (default_port ? "" : ":" + std::to_string(parts->port)) +
-                       escape_request_target(parts->path);
+  std::string target = concat(parts->secure ? "https://" : "http://", parts->host,
+                              default_port ? "" : concat(":", to_text(parts->port)),
+                              escape_request_target(parts->path));
   if (!transfer.ok() || !transfer.set_url(target)) return {};
   CURL* easy = transfer.handle();
   curl_easy_setopt(easy, CURLOPT_HTTP_VERSION, static_cast<long>(CURL_HTTP_VERSION_1_0));

@@ -1,5 +1,7 @@
 #include "net/response_headers.h"
 
+#include <algorithm>
+
 #include "net/url.h"
 #include "text/text.h"
 
@@ -30,6 +32,12 @@ void HeaderBlock::add_line(std::string_view line) {
   if (line.ends_with('\r')) line.remove_suffix(1);
   if (line.empty()) complete_ = true;
   if (overflow_) return;
+  // A bare CR or LF inside a line counts as a space, so no value taken from it can break a
+  // later request's header (a cookie goes back out in the Cookie line).
+  std::string clean(line);
+  std::replace_if(
+      clean.begin(), clean.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+  line = clean;
   if (block_.size() + line.size() + 2 >= RAW_HEADER_ROOM) {
     overflow_ = true;
     block_.clear();
@@ -44,7 +52,12 @@ void read_response_headers(std::string_view raw_headers, std::string& new_cookie
                            std::string& redirect_target) {
   new_cookies.clear();
   redirect_target.clear();
-  for (const std::string& line : split(raw_headers, "\r\n")) {
+  // Lines end at every CR LF, byte by byte: a stray GBK lead byte at the end of one header must
+  // not swallow the line break and carry the next header into its value.
+  for (std::string_view rest = raw_headers; !rest.empty();) {
+    std::size_t end = rest.find("\r\n");
+    std::string_view line = rest.substr(0, end);
+    rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + 2);
     if (find(line, "Location:") != -1) redirect_target = header_value(line);
     if (find(line, "Set-Cookie") != -1) {
       // A line that yields no pair adds nothing, rather than an empty entry to the jar.

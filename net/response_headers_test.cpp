@@ -15,6 +15,14 @@ TEST(HeaderBlock, KeepsTheLastResponsesBlockWithCrLfLines) {
   EXPECT_EQ(block.text(), "HTTP/1.1 200 OK\r\nContent-Type: text/plain\r\n\r\n");
 }
 
+TEST(HeaderBlock, BareCrInsideALineBecomesASpace) {
+  HeaderBlock block;
+  for (std::string_view line :
+       {"HTTP/1.1 200 OK\r\n", "Set-Cookie: a=1\r\tInjected: 1\r\n", "\r\n"})
+    block.add_line(line);
+  EXPECT_EQ(block.text(), "HTTP/1.1 200 OK\r\nSet-Cookie: a=1 \tInjected: 1\r\n\r\n");
+}
+
 TEST(HeaderBlock, BlockThatDoesNotFitIsNotRead) {
   auto block_of = [](std::size_t total) {
     // Status line (17 bytes with CR LF) + one padding header + the empty line (2 bytes).
@@ -47,6 +55,8 @@ TEST(ReadResponseHeaders, CollectsCookiesAndTheLocation) {
       {"HTTP/1.1 200 OK\r\nSet-Cookie: k=v;\r\nset-cookie: z=1;\r\nX-Set-Cookie-Copy: SET-COOKIE: "
        "q=2;\r\n\r\n",
        "k=v; q=2", ""},
+      // A GBK lead byte just before CR LF does not join the next line to this one.
+      {"HTTP/1.1 200 OK\r\nSet-Cookie: n=\xD6\r\nLocation: /x\xD6\r\n\r\n", "n=\xD6", "/x\xD6"},
       // Lines that yield no pair add nothing.
       {"HTTP/1.1 200 OK\r\nSet-Cookie: ; path=/\r\nSet-Cookie2: y=1;\r\n\r\n", "", ""},
       {"", "", ""},

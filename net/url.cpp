@@ -30,7 +30,7 @@ std::optional<int> parse_port(std::string_view digits) {
 std::string url_host(std::string_view url, bool keep_port) {
   std::string lower = to_lower(url);
   if (!lower.ends_with('/')) lower += '/';
-  if (!lower.starts_with("https://") && find(lower, "http://") == -1) lower = "http://" + lower;
+  if (!lower.starts_with("https://") && find(lower, "http://") == -1) lower.insert(0, "http://");
   std::string_view scheme = lower.starts_with("https://") ? "https://" : "http://";
   std::string host = text_between(lower, scheme, "/", 0, true);
   if (!keep_port) host = host.substr(0, host.find(':'));
@@ -110,9 +110,7 @@ std::optional<UrlParts> split_url(std::string_view url) {
     return std::nullopt;
   }
 
-  parts.path = path.empty()            ? "/"
-               : path.starts_with('?') ? "/" + std::string(path)
-                                       : std::string(path);
+  parts.path = path.starts_with('/') ? std::string(path) : concat("/", path);
   if (parts.host.empty() || parts.host.size() > MAX_HOST_BYTES ||
       parts.path.size() > MAX_PATH_BYTES || parts.user.size() > MAX_CREDENTIAL_BYTES ||
       parts.password.size() > MAX_CREDENTIAL_BYTES)
