@@ -39,4 +39,13 @@ struct AppState {
   std::atomic<std::int32_t> skin_brightness{0};
 };
 
+// Builds what a fresh AppState needs beyond zeros and empty texts: empty hit arrays and an
+// empty skin module.
+void init_app_state(AppState& state);
+
+// The exit routine. Frees the skin module object (the mapped library is never unloaded) and
+// the fields only the UI thread touches. site_filter and selected_poster_url are left to the
+// App's end: a search or poster worker that outlives the window may still read them.
+void release_app_state(AppState& state);
+
 }  // namespace vexlune

@@ -2,6 +2,12 @@
 
 #include <string>
 
+// GCC 12 at -O3 mistakes the destruction of designated-initializer temporaries, which these
+// tables are made of, for reads of uninitialised strings.
+#if defined(__GNUC__) && !defined(__clang__)
+#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
+#endif
+
 namespace vexlune {
 namespace {
 
