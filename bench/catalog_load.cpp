@@ -14,6 +14,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "app/app.h"
@@ -33,7 +34,7 @@ using Clock = std::chrono::steady_clock;
 
 constexpr int FILES = 100;
 constexpr int MOVIES_PER_FILE = 1000;
-constexpr int RUNS = 5;
+constexpr int RUNS = 7;
 
 double ms_since(Clock::time_point start, Clock::time_point end = Clock::now()) {
   return std::chrono::duration<double, std::milli>(end - start).count();
@@ -42,6 +43,11 @@ double ms_since(Clock::time_point start, Clock::time_point end = Clock::now()) {
 double median(std::vector<double> values) {
   std::sort(values.begin(), values.end());
   return values[values.size() / 2];
+}
+
+// On a shared machine the fastest run is the one least disturbed by others.
+double fastest(const std::vector<double>& values) {
+  return *std::min_element(values.begin(), values.end());
 }
 
 long resident_kib() {
@@ -170,8 +176,11 @@ void report_search(App& app, const std::vector<std::string>& names, const char* 
     hits = s.hit_names.size();
     bare.push_back(bare_search_ms(names, keyword, bare_hits));
   }
-  std::printf("search %-28s %6zu hits  %7.2f ms   (bare memmem %6.2f ms, %d hits, ratio %.1f)\n",
-              label, hits, median(ours), median(bare), bare_hits, median(ours) / median(bare));
+  std::printf(
+      "search %-27s %6zu hits %6.2f ms %6.2f ms  (bare memmem %5.2f ms, %d hits; "
+      "ratio %.1f)\n",
+      label, hits, fastest(ours), median(ours), fastest(bare), bare_hits,
+      fastest(ours) / fastest(bare));
 }
 
 int run() {
@@ -214,15 +223,16 @@ int run() {
     first.push_back(run.first_row_ms);
     last.push_back(run.last_row_ms);
   }
-  const double d = median(bare), all = median(last);
-  std::printf("catalog: %d files, %d movies, %.1f MiB, medians of %d runs\n", FILES,
+  std::printf("catalog: %d files, %d movies, %.1f MiB; fastest and median of %d runs\n", FILES,
               FILES * MOVIES_PER_FILE, total / 1048576.0, RUNS);
-  std::printf("bare libcurl download:   %8.1f ms\n", d);
-  std::printf("tab click to first row:  %8.1f ms   (target < 100 ms)\n", median(first));
-  std::printf(
-      "tab click to last row:   %8.1f ms   (target < 1.5 x %.1f + 300 = %.1f ms; ratio "
-      "to bare %.2f)\n",
-      all, d, 1.5 * d + 300, all / d);
+  std::printf("bare libcurl download:   %8.1f ms  %8.1f ms\n", fastest(bare), median(bare));
+  std::printf("tab click to first row:  %8.1f ms  %8.1f ms   (target < 100 ms)\n", fastest(first),
+              median(first));
+  std::printf("tab click to last row:   %8.1f ms  %8.1f ms\n", fastest(last), median(last));
+  for (auto [label, d, all] : {std::tuple{"fastest", fastest(bare), fastest(last)},
+                               std::tuple{"median", median(bare), median(last)}})
+    std::printf("  %-8s target 1.5 x %.1f + 300 = %.1f ms: %s (ratio to bare %.2f)\n", label, d,
+                1.5 * d + 300, all < 1.5 * d + 300 ? "met" : "MISSED", all / d);
   std::printf(
       "resident memory: idle %.1f MiB, loaded %.1f MiB, rows cost %.1f MiB (target < "
       "150 MiB)\n",
@@ -236,7 +246,7 @@ int run() {
   report_search(*loaded, names, "(one movie)", "影片4200123");
   report_search(*loaded, names, "(a seventh of the movies)", "第3部");
   report_search(*loaded, names, "(no match)", "不存在的电影");
-  std::printf("search target: < 20 ms\n");
+  std::printf("search target: < 20 ms (fastest, median of 15 runs)\n");
   loaded.reset();
   curl_global_cleanup();
   return 0;

@@ -1,8 +1,6 @@
 #include "catalog/loader.h"
 
 #include <algorithm>
-#include <future>
-#include <system_error>
 
 #include "app/app.h"
 #include "catalog/catalog_file.h"
@@ -17,16 +15,6 @@ std::string_view as_text(std::string_view body) {
   return body.substr(0, body.find('\0'));
 }
 
-// The fetch on a thread of its own; where no thread can be had, it runs when asked for.
-std::future<std::string> start_fetch(std::string url) {
-  auto fetch = [url = std::move(url)] { return fetch_url(url); };
-  try {
-    return std::async(std::launch::async, fetch);
-  } catch (const std::system_error&) {
-    return std::async(std::launch::deferred, fetch);
-  }
-}
-
 }  // namespace
 
 std::string load_finished_text(int ticks) {
@@ -39,22 +27,15 @@ void load_catalog(App& app, const Catalog& catalog, int max_rows) {
   ui::ListView& list = window.list(gbk(catalog.list));
   ui::Control& label = window.control(gbk(catalog.label));
 
-  auto fetch_file = [&app, &catalog](int number) {
-    return start_fetch(concat(app.endpoints().maker_url, catalog_file_path(catalog, number)));
-  };
-
   timer.set_timer_period(1);
   app.state.load_idle.store(0);
-  // File N+1 is on its way while file N is parsed. It is asked for only once file N has
-  // proved non-empty, so the server sees the same requests as with one fetch after another.
-  std::future<std::string> next = fetch_file(1);
   size_t room = static_cast<size_t>(std::max(max_rows, 0));
   for (int number = 1; number <= MAX_CATALOG_FILES && room > 0; ++number) {
-    const std::string body = next.get();
+    const std::string body =
+        fetch_url(concat(app.endpoints().maker_url, catalog_file_path(catalog, number)));
     const std::string_view text = as_text(body);
     // A failed fetch reads like the end of the catalog; an error page merely holds no record.
     if (text.empty()) break;
-    if (number < MAX_CATALOG_FILES) next = fetch_file(number + 1);
     std::vector<CatalogRow> rows = parse_catalog_file(text);
     if (rows.size() > room) rows.resize(room);
     room -= rows.size();
