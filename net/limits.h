@@ -18,15 +18,15 @@ inline constexpr std::size_t MAX_BODY_BYTES = std::size_t{32} << 20;
 // Redirect hops followed before a transfer gives up.
 inline constexpr long MAX_REDIRECTS = 10;
 
-// The bounds in force. Tests shorten them to exercise the limits quickly and may name an extra
-// certificate file to trust (the system's certificate store is used when it is empty).
+// The bounds in force. Tests shorten them to exercise the limits quickly, and may name the
+// certificates to trust instead of the system's store (their own loopback certificate).
 struct TransferLimits {
   std::chrono::milliseconds connect_timeout = CONNECT_TIMEOUT;
   std::chrono::seconds stall_timeout = STALL_TIMEOUT;
   std::chrono::milliseconds transfer_timeout = TRANSFER_TIMEOUT;
   std::size_t max_body_bytes = MAX_BODY_BYTES;
   long max_redirects = MAX_REDIRECTS;
-  std::string ca_file{};
+  std::string trusted_certificates_pem{};  // empty = the system's certificate store
 };
 
 TransferLimits transfer_limits();

@@ -36,7 +36,11 @@ Transfer::Transfer() {
   curl_easy_setopt(easy, CURLOPT_PROXY, "");
   curl_easy_setopt(easy, CURLOPT_SSL_VERIFYPEER, 1L);
   curl_easy_setopt(easy, CURLOPT_SSL_VERIFYHOST, 2L);
-  if (!limits.ca_file.empty()) curl_easy_setopt(easy, CURLOPT_CAINFO, limits.ca_file.c_str());
+  if (!limits.trusted_certificates_pem.empty()) {
+    curl_blob trusted{limits.trusted_certificates_pem.data(),
+                      limits.trusted_certificates_pem.size(), CURL_BLOB_COPY};
+    curl_easy_setopt(easy, CURLOPT_CAINFO_BLOB, &trusted);
+  }
   // Paths go out as the caller wrote them, "/../" included.
   curl_easy_setopt(easy, CURLOPT_PATH_AS_IS, 1L);
   curl_easy_setopt(easy, CURLOPT_WRITEFUNCTION, &Transfer::on_body);

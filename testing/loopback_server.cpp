@@ -1,5 +1,8 @@
 #include "testing/loopback_server.h"
 
+#include <openssl/pem.h>
+#include <openssl/ssl.h>
+
 #include <arpa/inet.h>
 #include <fcntl.h>
 #include <netinet/in.h>
@@ -10,6 +13,8 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+
+#include "testing/stream.h"
 
 namespace vexlune::testing {
 namespace {
@@ -105,7 +110,42 @@ void parse_head(std::string_view head, Request& request) {
   }
 }
 
+// A plain TCP connection.
+class PlainStream : public Stream {
+ public:
+  explicit PlainStream(int fd) : fd_(fd) {}
+
+  long read(char* buffer, size_t size) override {
+    pollfd p{fd_, POLLIN, 0};
+    int n = poll(&p, 1, POLL_SLICE_MS);
+    if (n == 0 || (n < 0 && errno == EINTR)) return AGAIN;
+    if (n < 0) return FAILED;
+    ssize_t got = recv(fd_, buffer, size, 0);
+    if (got < 0) return errno == EINTR || errno == EAGAIN ? AGAIN : FAILED;
+    return static_cast<long>(got);
+  }
+
+  long write(const char* data, size_t size) override {
+    pollfd p{fd_, POLLOUT, 0};
+    int n = poll(&p, 1, POLL_SLICE_MS);
+    if (n == 0 || (n < 0 && errno == EINTR)) return AGAIN;
+    if (n < 0) return FAILED;
+    ssize_t sent = send(fd_, data, size, MSG_NOSIGNAL);
+    if (sent < 0) return errno == EINTR || errno == EAGAIN ? AGAIN : FAILED;
+    return sent == 0 ? FAILED : static_cast<long>(sent);
+  }
+
+  void close_sending() override { shutdown(fd_, SHUT_WR); }
+
+ private:
+  int fd_;
+};
+
 }  // namespace
+
+std::unique_ptr<Stream> plain_stream(int fd) {
+  return std::make_unique<PlainStream>(fd);
+}
 
 std::string Request::header(std::string_view name) const {
   std::string_view rest = raw;
@@ -127,6 +167,30 @@ std::string Request::header(std::string_view name) const {
 }
 
 LoopbackServer::LoopbackServer(Handler handler, int port) : handler_(std::move(handler)) {
+  start(port);
+}
+
+LoopbackServer::LoopbackServer(Handler handler, const TlsIdentity& identity, int port)
+    : handler_(std::move(handler)) {
+  SSL_CTX* context = SSL_CTX_new(TLS_server_method());
+  if (!context) return;
+  tls_context_.reset(context, SSL_CTX_free);
+  BIO* certificate_pem = BIO_new_mem_buf(identity.certificate_pem.data(),
+                                         static_cast<int>(identity.certificate_pem.size()));
+  BIO* key_pem = BIO_new_mem_buf(identity.private_key_pem.data(),
+                                 static_cast<int>(identity.private_key_pem.size()));
+  X509* certificate = PEM_read_bio_X509(certificate_pem, nullptr, nullptr, nullptr);
+  EVP_PKEY* key = PEM_read_bio_PrivateKey(key_pem, nullptr, nullptr, nullptr);
+  bool ready = certificate && key && SSL_CTX_use_certificate(context, certificate) == 1 &&
+               SSL_CTX_use_PrivateKey(context, key) == 1;
+  X509_free(certificate);
+  EVP_PKEY_free(key);
+  BIO_free(certificate_pem);
+  BIO_free(key_pem);
+  if (ready) start(port);
+}
+
+void LoopbackServer::start(int port) {
   if (pipe2(wake_pipe_, O_CLOEXEC) != 0) return;
   listen_fd_ = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
   if (listen_fd_ < 0) return;
@@ -169,7 +233,7 @@ LoopbackServer::~LoopbackServer() {
 }
 
 std::string LoopbackServer::url() const {
-  return "http://127.0.0.1:" + std::to_string(port_);
+  return (tls_context_ ? "https://127.0.0.1:" : "http://127.0.0.1:") + std::to_string(port_);
 }
 
 std::vector<Request> LoopbackServer::requests() const {
@@ -206,19 +270,15 @@ void LoopbackServer::accept_loop() {
   }
 }
 
-bool LoopbackServer::read_request(int fd, Request& request) {
+bool LoopbackServer::read_request(Stream& stream, Request& request) {
   std::string& raw = request.raw;
   size_t head_end = std::string::npos;
   size_t wanted = SIZE_MAX;  // total bytes of head and body, once the head is known
   char buffer[16384];
   while (raw.size() < wanted) {
     if (stopping()) return false;
-    pollfd p{fd, POLLIN, 0};
-    int n = poll(&p, 1, POLL_SLICE_MS);
-    if (n == 0 || (n < 0 && errno == EINTR)) continue;
-    if (n < 0) return false;
-    ssize_t got = recv(fd, buffer, sizeof buffer, 0);
-    if (got < 0 && errno == EINTR) continue;
+    long got = stream.read(buffer, sizeof buffer);
+    if (got == Stream::AGAIN) continue;
     if (got <= 0) break;  // the client closed: keep what it sent
     raw.append(buffer, static_cast<size_t>(got));
     if (raw.size() > MAX_REQUEST_BYTES) break;
@@ -243,22 +303,23 @@ bool LoopbackServer::read_request(int fd, Request& request) {
   return !raw.empty();
 }
 
-void LoopbackServer::send_all(int fd, std::string_view bytes) {
+void LoopbackServer::send_all(Stream& stream, std::string_view bytes) {
   while (!bytes.empty() && !stopping()) {
-    pollfd p{fd, POLLOUT, 0};
-    int n = poll(&p, 1, POLL_SLICE_MS);
-    if (n == 0 || (n < 0 && errno == EINTR)) continue;
-    if (n < 0) return;
-    ssize_t sent = send(fd, bytes.data(), bytes.size(), MSG_NOSIGNAL);
-    if (sent < 0 && (errno == EINTR || errno == EAGAIN)) continue;
+    long sent = stream.write(bytes.data(), bytes.size());
+    if (sent == Stream::AGAIN) continue;
     if (sent <= 0) return;
     bytes.remove_prefix(static_cast<size_t>(sent));
   }
 }
 
 void LoopbackServer::serve(int fd) {
+  std::unique_ptr<Stream> stream =
+      tls_context_
+          ? tls_stream(fd, static_cast<SSL_CTX*>(tls_context_.get()), [this] { return stopping(); })
+          : plain_stream(fd);
+  if (!stream) return;
   Request request;
-  if (!read_request(fd, request)) return;
+  if (!read_request(*stream, request)) return;
   {
     std::lock_guard lock(mutex_);
     requests_.push_back(request);
@@ -269,17 +330,15 @@ void LoopbackServer::serve(int fd) {
     if (changed_.wait_for(lock, response.stall, [this] { return stop_; })) return;
   }
   std::string out = render(response);
-  send_all(fd, std::string_view(out).substr(0, std::min(out.size(), response.close_after)));
+  send_all(*stream, std::string_view(out).substr(0, std::min(out.size(), response.close_after)));
   // Close gracefully: half-close, then let the client read to the end before the socket goes,
   // so unread request bytes on our side can never turn the close into a reset that loses data.
-  shutdown(fd, SHUT_WR);
+  stream->close_sending();
   auto deadline = std::chrono::steady_clock::now() + LINGER_LIMIT;
   char sink[4096];
   while (!stopping() && std::chrono::steady_clock::now() < deadline) {
-    pollfd p{fd, POLLIN, 0};
-    int n = poll(&p, 1, POLL_SLICE_MS);
-    if (n == 0 || (n < 0 && errno == EINTR)) continue;
-    if (n < 0 || recv(fd, sink, sizeof sink, 0) <= 0) break;
+    long got = stream->read(sink, sizeof sink);
+    if (got != Stream::AGAIN && got <= 0) break;
   }
 }
 

@@ -17,7 +17,11 @@
 #include <utility>
 #include <vector>
 
+#include "testing/tls.h"
+
 namespace vexlune::testing {
+
+class Stream;
 
 struct Request {
   std::string raw;                      // every byte received for this request
@@ -45,22 +49,26 @@ class LoopbackServer {
   // The handler may run on several connection threads at once. Port 0 picks a free port;
   // port() is 0 when the socket could not be bound.
   explicit LoopbackServer(Handler handler, int port = 0);
+  // The same over TLS with the given identity; url() then begins "https://".
+  LoopbackServer(Handler handler, const TlsIdentity& identity, int port = 0);
   ~LoopbackServer();
   LoopbackServer(const LoopbackServer&) = delete;
   LoopbackServer& operator=(const LoopbackServer&) = delete;
 
   int port() const { return port_; }
-  std::string url() const;  // "http://127.0.0.1:<port>"
+  std::string url() const;  // "http://127.0.0.1:<port>" (or "https://...")
   std::vector<Request> requests() const;
 
  private:
+  void start(int port);
   void accept_loop();
   void serve(int fd);
-  bool read_request(int fd, Request& request);
-  void send_all(int fd, std::string_view bytes);
+  bool read_request(Stream& stream, Request& request);
+  void send_all(Stream& stream, std::string_view bytes);
   bool stopping() const;
 
   Handler handler_;
+  std::shared_ptr<void> tls_context_;  // an SSL_CTX when serving TLS
   int listen_fd_ = -1;
   int wake_pipe_[2] = {-1, -1};
   int port_ = 0;
