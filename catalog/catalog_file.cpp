@@ -1,5 +1,6 @@
 #include "catalog/catalog_file.h"
 
+#include <algorithm>
 #include <array>
 
 #include "catalog/catalog.h"
