@@ -1,0 +1,24 @@
+#pragma once
+// Where a control of a layout table goes. The tables place a control relative to its parent
+// control: a group box's children are kept as siblings of the box at absolute places (a box
+// would draw them lower than asked), and a control on a tab page is placed relative to the tab
+// control itself, headers included.
+
+#include <functional>
+#include <string_view>
+
+#include "app/ui/layout.h"
+
+namespace vexlune::wx {
+
+struct Placement {
+  int page = -1;  // -1: relative to the window's client area; else the tab page it sits on
+  ui::Rect rect;  // relative to the client area, or to the tab control when on a page
+};
+
+using SpecLookup = std::function<const ui::ControlSpec*(std::string_view name)>;
+
+// Resolves `spec` through its chain of parents. An unknown parent counts as the client area.
+Placement resolve_place(const ui::ControlSpec& spec, const SpecLookup& find);
+
+}  // namespace vexlune::wx
