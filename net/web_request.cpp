@@ -76,8 +76,12 @@ std::string web_request(std::string_view url, int method, std::string_view post_
   if (!proxy.empty() && !secure) curl_easy_setopt(easy, CURLOPT_PROXY, proxy_address.c_str());
 
   complete_headers(headers, url, jar);
-  for (const std::string& line : split(headers, "\r\n"))
-    transfer.add_header(line);
+  // Lines end at every CR LF, byte by byte, as a server will read them.
+  for (std::string_view rest = headers; !rest.empty();) {
+    std::size_t end = rest.find("\r\n");
+    transfer.add_header(rest.substr(0, end));
+    rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + 2);
+  }
   // Only the header text above goes out: no Accept line of libcurl's own.
   transfer.add_header("Accept:");
 
