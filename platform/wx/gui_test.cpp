@@ -275,16 +275,6 @@ TEST_F(MainWindowGui, ClosingTheWindowReleasesWorkersBlockedOnTheDesktop) {
   EXPECT_TRUE(app->exit_routine_ran());
 }
 
-// A real click or keystrokes through the X server's test extension, as a user would give them.
-void xdotool(const std::string& arguments) {
-  ASSERT_EQ(std::system(("xdotool " + arguments).c_str()), 0) << arguments;
-}
-
-void click_at(wxPoint screen, int button = 1) {
-  xdotool("mousemove " + std::to_string(screen.x) + " " + std::to_string(screen.y) + " click " +
-          std::to_string(button));
-}
-
 TEST_F(MainWindowGui, UserInputWritesTheModelBeforeTheEventIsRaised) {
   start_with_notice();
   const std::string tabs = gbk("选择夹1"), list = gbk("超级列表框3");
@@ -299,46 +289,23 @@ TEST_F(MainWindowGui, UserInputWritesTheModelBeforeTheEventIsRaised) {
       for (int i = 0; i < 20; ++i)
         a.main_window().list(list).append_row({std::to_string(i)});
     });
-    // The header of page 2, found by asking the tab control which tab lies under a point.
-    const wxPoint header = on_ui([this] {
-      auto* notebook = dynamic_cast<wxNotebook*>(widget("选择夹1"));
-      for (int x = 0; x < notebook->GetSize().x; x += 4) {
-        if (notebook->HitTest(wxPoint(x, 10)) == PAGE_SEARCH)
-          return notebook->GetParent()->GetScreenPosition() + notebook->GetPosition() +
-                 wxPoint(x + 8, 10);
-      }
-      return wxPoint(-1, -1);
-    });
-    ASSERT_NE(header.x, -1);
-    click_at(header);
+    click_at(tab_header(PAGE_SEARCH));
     ASSERT_TRUE(wait_until([&] { return page_at_click == PAGE_SEARCH; }));
 
-    const auto centre = [this](const char* name) {
-      return on_ui([this, name] {
-        wxWindow* w = widget(name);
-        return w->GetScreenPosition() + wxPoint(w->GetSize().x / 2, w->GetSize().y / 2);
-      });
-    };
-    click_at(centre("编辑框3"));
+    click_at(centre_of("编辑框3"));
     xdotool("type --delay 20 abc");
     EXPECT_TRUE(wait_until([this] { return window().control(gbk("编辑框3")).text() == "abc"; }));
 
-    click_at(centre("单选框3"));
+    click_at(centre_of("单选框3"));
     EXPECT_TRUE(wait_until([this] { return window().control(gbk("单选框3")).checked(); }));
     EXPECT_FALSE(window().control(gbk("单选框1")).checked());
 
-    click_at(centre("按钮1"));
+    click_at(centre_of("按钮1"));
     EXPECT_TRUE(wait_until([&] { return button_clicks == 1; }));
 
     ASSERT_TRUE(wait_until(
         [this] { return dynamic_cast<wxListCtrl*>(widget("超级列表框3"))->GetItemCount() == 20; }));
-    const wxPoint row = on_ui([this] {
-      auto* view = dynamic_cast<wxListCtrl*>(widget("超级列表框3"));
-      wxRect rect;
-      view->GetItemRect(3, rect);
-      return view->ClientToScreen(rect.GetPosition()) + wxPoint(20, rect.height / 2);
-    });
-    click_at(row, 3);
+    click_at(row_of("超级列表框3", 3), 3);
     EXPECT_TRUE(wait_until([&] { return row_at_right_click == 3; }));
   });
 }

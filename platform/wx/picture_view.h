@@ -3,6 +3,7 @@
 // whole box in display mode 1.
 
 #include <wx/bitmap.h>
+#include <wx/image.h>
 #include <wx/window.h>
 
 #include "app/ui/control.h"
@@ -15,6 +16,9 @@ class PictureView : public wxWindow {
 
   void sync_from_model();
   bool has_picture() const { return image_.IsOk(); }
+  // What the box shows, at its own size; for tests.
+  wxSize picture_size() const { return image_.IsOk() ? image_.GetSize() : wxSize(); }
+  const wxImage& picture() const { return image_; }
 
  private:
   void on_paint(wxPaintEvent& event);

@@ -1,7 +1,11 @@
 #include "platform/wx/testing/gui_fixture.h"
 
 #include <clocale>
+#include <cstdlib>
 #include <thread>
+
+#include <wx/listctrl.h>
+#include <wx/notebook.h>
 
 #include "net/init.h"
 #include "platform/wx/display_text.h"
@@ -82,6 +86,45 @@ void GuiTest::close_main_window() {
   // Closing twice is harmless: a closed window's close handler has nothing left to do.
   wxTheApp->CallAfter([this] {
     if (wxFrame* frame = backend.main_frame()) frame->Close();
+  });
+}
+
+void GuiTest::xdotool(const std::string& arguments) {
+  ASSERT_EQ(std::system(("xdotool " + arguments).c_str()), 0) << arguments;
+}
+
+void GuiTest::click_at(wxPoint screen, int button) {
+  xdotool("mousemove " + std::to_string(screen.x) + " " + std::to_string(screen.y) + " click " +
+          std::to_string(button));
+}
+
+wxPoint GuiTest::tab_header(int page) {
+  return on_ui([this, page] {
+    auto* tabs = dynamic_cast<wxNotebook*>(widget("选择夹1"));
+    // GTK gives a tab control no window of its own: its screen place is its parent's plus its
+    // position there.
+    const wxPoint origin = tabs->GetParent()->GetScreenPosition() + tabs->GetPosition();
+    for (int x = 0; x < tabs->GetSize().x; x += 4) {
+      if (tabs->HitTest(wxPoint(x, 10)) == page) return origin + wxPoint(x + 8, 10);
+    }
+    ADD_FAILURE() << "no header for page " << page;
+    return origin;
+  });
+}
+
+wxPoint GuiTest::centre_of(std::string_view utf8_name) {
+  return on_ui([this, utf8_name] {
+    wxWindow* w = widget(utf8_name);
+    return w->GetScreenPosition() + wxPoint(w->GetSize().x / 2, w->GetSize().y / 2);
+  });
+}
+
+wxPoint GuiTest::row_of(std::string_view utf8_name, int row) {
+  return on_ui([this, utf8_name, row] {
+    auto* list = dynamic_cast<wxListCtrl*>(widget(utf8_name));
+    wxRect rect;
+    list->GetItemRect(row, rect);
+    return list->ClientToScreen(rect.GetPosition()) + wxPoint(20, rect.height / 2);
   });
 }
 

@@ -43,6 +43,14 @@ class GuiTest : public ::testing::Test {
                   std::chrono::milliseconds limit = std::chrono::seconds(20));
   void close_main_window();
 
+  // Script side: real input through the X server's test extension, as a user gives it.
+  static void xdotool(const std::string& arguments);
+  static void click_at(wxPoint screen, int button = 1);
+  // Script side: screen points of a tab's header, a widget's centre, a list row's first cell.
+  wxPoint tab_header(int page);
+  wxPoint centre_of(std::string_view utf8_name);
+  wxPoint row_of(std::string_view utf8_name, int row);
+
   // UI side.
   wxWindow* widget(std::string_view utf8_name) const;
   ui::Window& window() const { return app->main_window(); }
