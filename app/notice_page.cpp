@@ -1,9 +1,5 @@
 #include "app/notice_page.h"
 
-#include <condition_variable>
-#include <memory>
-#include <mutex>
-
 #include "app/app.h"
 #include "app/web_url.h"
 #include "net/fetch.h"
@@ -28,14 +24,6 @@ std::string unwrapped(std::string_view value) {
   return text_between(value, "px;\">", "<");
 }
 
-// The fetch's result, shared with the worker that may outlive the wait.
-struct PendingFetch {
-  std::mutex mutex;
-  std::condition_variable done_changed;
-  bool done = false;
-  std::string bytes;
-};
-
 }  // namespace
 
 NoticePage parse_notice_page(std::string_view page) {
@@ -54,20 +42,8 @@ NoticePage parse_notice_page(std::string_view page) {
 
 std::string fetch_notice_page(App& app, std::chrono::milliseconds limit) {
   const Endpoints& at = app.endpoints();
-  const std::string url = at.blog_url + "/s/blog_" + at.notice_post + ".html";
-  // The fetch runs on a worker so that a server that never answers costs the window at most
-  // `limit`; a late answer is dropped by the worker alone.
-  auto pending = std::make_shared<PendingFetch>();
-  app.start_thread([pending, url](App&) {
-    std::string bytes = fetch_url(url);
-    std::lock_guard lock(pending->mutex);
-    pending->bytes = std::move(bytes);
-    pending->done = true;
-    pending->done_changed.notify_all();
-  });
-  std::unique_lock lock(pending->mutex);
-  if (!pending->done_changed.wait_for(lock, limit, [&] { return pending->done; })) return {};
-  return utf8_to_gbk(pending->bytes);
+  // Bounded so that whatever the network does, the window is usable within `limit`.
+  return utf8_to_gbk(fetch_url(at.blog_url + "/s/blog_" + at.notice_post + ".html", limit));
 }
 
 void apply_notice_page(App& app, const NoticePage& notice) {

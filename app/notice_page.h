@@ -29,8 +29,8 @@ struct NoticePage {
 // Reads the values from a page already converted to GBK; a missing label gives an empty value.
 NoticePage parse_notice_page(std::string_view page);
 
-// Fetches the page (empty when the fetch fails or takes longer than `limit`) and converts it
-// from UTF-8 to GBK.
+// Fetches the page (empty when the fetch fails; what arrived within `limit` otherwise) and
+// converts it from UTF-8 to GBK.
 std::string fetch_notice_page(App& app, std::chrono::milliseconds limit = NOTICE_FETCH_LIMIT);
 
 // Shows the values: status-bar part 5, all twelve slots (empty ones too), then the update

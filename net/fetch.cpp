@@ -1,5 +1,7 @@
 #include "net/fetch.h"
 
+#include <algorithm>
+
 #include "net/transfer.h"
 #include "net/url.h"
 #include "text/text.h"
@@ -12,6 +14,10 @@ constexpr const char* FETCH_AGENT = "Mozilla/4.0 (compatible; MSIE 6.0; Windows 
 }  // namespace
 
 std::string fetch_url(std::string_view url) {
+  return fetch_url(url, transfer_limits().transfer_timeout);
+}
+
+std::string fetch_url(std::string_view url, std::chrono::milliseconds time_limit) {
   url = url.substr(0, url.find('#'));
   if (url.empty()) return {};
   std::optional<UrlParts> parts = split_url(url);
@@ -32,6 +38,8 @@ std::string fetch_url(std::string_view url) {
     curl_easy_setopt(easy, CURLOPT_USERNAME, parts->user.c_str());
     curl_easy_setopt(easy, CURLOPT_PASSWORD, parts->password.c_str());
   }
+  curl_easy_setopt(easy, CURLOPT_TIMEOUT_MS,
+                   static_cast<long>(std::max<long long>(time_limit.count(), 1)));
   transfer.add_header("Accept: */*");
   transfer.perform();
   return std::move(transfer.body());

@@ -81,6 +81,14 @@ TEST(FetchUrl, StalledServerIsAbandonedAfterTheStallTimeOut) {
   EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
 }
 
+TEST(FetchUrl, TimeLimitEndsACallThatTheStallRuleWouldLetWait) {
+  LoopbackServer server(
+      [](const Request&) { return Response{.body = "late", .stall = std::chrono::seconds(30)}; });
+  auto start = std::chrono::steady_clock::now();
+  EXPECT_EQ(fetch_url(server.url() + "/slow", std::chrono::milliseconds(300)), "");
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
+}
+
 TEST(FetchUrl, BodyBeyondTheLimitIsCutThere) {
   ScopedTransferLimits limits({.max_body_bytes = 1 << 20});
   std::string body(3 << 20, '\0');
