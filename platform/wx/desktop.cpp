@@ -203,6 +203,14 @@ void WxDesktop::show_window(const std::shared_ptr<ui::Window>& window) {
   view->sync_all();
   {
     ShownDialog shown(dialogs_, dialog);
+    // GTK centres a dialog when it maps it; the layout's place is set again once it shows.
+    dialog->Bind(wxEVT_SHOW, [dialog, place](wxShowEvent& event) {
+      event.Skip();
+      if (!event.IsShown()) return;
+      // wx skips a move to where it thinks the window already is; the first step makes it move.
+      dialog->Move(place.left + 1, place.top);
+      dialog->Move(place.left, place.top);
+    });
     if (!stopped()) dialog->ShowModal();
   }
   remove_view(view.get());

@@ -1,6 +1,7 @@
 // The wx backend drawing the real main window under a private Xvfb.
 
 #include <atomic>
+#include <cstdlib>
 #include <string>
 #include <thread>
 #include <vector>
@@ -24,6 +25,7 @@
 #include "app/ui/gbk_spec.h"
 #include "platform/wx/picture_view.h"
 #include "platform/wx/testing/gui_fixture.h"
+#include "platform/wx/x11/x_client.h"
 #include "testing/loopback_server.h"
 
 namespace vexlune::wx::testing {
@@ -343,6 +345,13 @@ TEST_F(MainWindowGui, AModalWindowFromAWorkerShowsItsModelAndReturnsWhenClosed) 
       WindowView* view = backend.wx_desktop().view_of(*modal);
       return dynamic_cast<PictureView*>(view->widget(gbk("图片框1")))->has_picture();
     }));
+    // Where the X server shows it: wx's own idea of a window's place can differ from GTK's.
+    x11::XClient x(std::getenv("DISPLAY"));
+    const x11::WindowPlace place = x.place(x.wait_for_window("影片介绍", 10s));
+    EXPECT_EQ(place.left, 100);
+    EXPECT_EQ(place.top, 100);
+    EXPECT_EQ(place.width, 400);
+    EXPECT_EQ(place.height, 300);
     on_ui([&] {
       WindowView* view = backend.wx_desktop().view_of(*modal);
       EXPECT_EQ(view->top()->GetTitle(), utf8("影片介绍"));

@@ -29,6 +29,8 @@ using ui::ControlKind;
 
 // A label this tall wraps its text over several lines (the vertical caption "群    介    绍").
 constexpr int WRAPPING_LABEL_HEIGHT = 40;
+// The layouts' status bars are 20 pixels high, docked at the bottom.
+constexpr int STATUS_BAR_HEIGHT = 20;
 // An edit box this tall takes several lines of text.
 constexpr int MULTILINE_EDIT_HEIGHT = 40;
 
@@ -231,7 +233,17 @@ void WindowView::build_control(Entry& entry) {
         bar = new wxStatusBar(frame, wxID_ANY, 0);
         frame->SetStatusBar(bar);
       } else {
+        // A dialog has no status-bar slot: the bar is docked to the client area's bottom.
         bar = new wxStatusBar(client_, wxID_ANY, 0);
+        const auto dock = [bar, client = client_] {
+          const wxSize area = client->GetClientSize();
+          bar->SetSize(0, area.y - STATUS_BAR_HEIGHT, area.x, STATUS_BAR_HEIGHT);
+        };
+        client_->Bind(wxEVT_SIZE, [dock](wxSizeEvent& event) {
+          event.Skip();
+          dock();
+        });
+        dock();
       }
       bar->SetFieldsCount(parts, parts ? widths.data() : nullptr);
       entry.widget = bar;
