@@ -28,14 +28,26 @@ void ChangeRelay::schedule() {
   // While attached, the window and so the wx application are alive: detach runs on the UI
   // thread before either goes, and waits for a post in progress here.
   if (!attached_ || !wxTheApp) return;
-  wxTheApp->CallAfter([self = shared_from_this()] { self->deliver(); });
+  wxTheApp->CallAfter([self = shared_from_this()] { self->posted(); });
+}
+
+void ChangeRelay::posted() {
+  if (!attached_) return;  // only the UI thread writes it, and this is the UI thread
+  const auto since = std::chrono::steady_clock::now() - last_delivery_;
+  if (since >= MIN_INTERVAL) return deliver();
+  if (!delay_) {
+    delay_ = std::make_unique<wxTimer>();
+    delay_->Bind(wxEVT_TIMER, [this](wxTimerEvent&) { deliver(); });
+  }
+  if (!delay_->IsRunning()) {
+    const auto wait = std::chrono::ceil<std::chrono::milliseconds>(MIN_INTERVAL - since);
+    delay_->StartOnce(static_cast<int>(wait.count()));
+  }
 }
 
 void ChangeRelay::deliver() {
-  {
-    std::lock_guard lock(mutex_);
-    if (!attached_) return;
-  }
+  if (!attached_) return;
+  last_delivery_ = std::chrono::steady_clock::now();
   // Cleared before the scan: a write that lands after its flag was read posts again.
   pending_.store(false);
   const int controls = static_cast<int>(dirty_.size()) - 1;
@@ -47,9 +59,12 @@ void ChangeRelay::deliver() {
 }
 
 void ChangeRelay::detach() {
-  std::lock_guard lock(mutex_);
-  attached_ = false;
+  {
+    std::lock_guard lock(mutex_);
+    attached_ = false;
+  }
   refresh_ = nullptr;
+  delay_.reset();
 }
 
 }  // namespace vexlune::wx
