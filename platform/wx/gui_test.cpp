@@ -286,6 +286,8 @@ TEST_F(MainWindowGui, UserInputWritesTheModelBeforeTheEventIsRaised) {
   window().on(list, ui::Event::ItemRightClick,
               [&] { row_at_right_click = window().list(list).selected_row(); });
   window().on(gbk("按钮1"), ui::Event::Click, [&] { ++button_clicks; });
+  std::atomic<int> link_clicks{0};
+  window().on(gbk("全区广告位1号"), ui::Event::Click, [&] { ++link_clicks; });
   run([&] {
     app->start_thread([&](App& a) {
       for (int i = 0; i < 20; ++i)
@@ -304,6 +306,11 @@ TEST_F(MainWindowGui, UserInputWritesTheModelBeforeTheEventIsRaised) {
 
     click_at(centre_of("按钮1"));
     EXPECT_TRUE(wait_until([&] { return button_clicks == 1; }));
+
+    // The link's own text, at the left of its box: the handler decides what opens.
+    click_at(
+        on_ui([this] { return widget("全区广告位1号")->GetScreenPosition() + wxPoint(8, 8); }));
+    EXPECT_TRUE(wait_until([&] { return link_clicks == 1; }));
 
     ASSERT_TRUE(wait_until(
         [this] { return dynamic_cast<wxListCtrl*>(widget("超级列表框3"))->GetItemCount() == 20; }));
