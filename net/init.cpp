@@ -2,6 +2,7 @@
 
 #include <curl/curl.h>
 
+#include <csignal>
 #include <mutex>
 
 namespace vexlune {
@@ -11,7 +12,12 @@ bool init_http_client() {
   // join may still be inside a transfer while the process exits.
   static std::once_flag once;
   static bool ready = false;
-  std::call_once(once, [] { ready = curl_global_init(CURL_GLOBAL_ALL) == CURLE_OK; });
+  std::call_once(once, [] {
+    // With CURLOPT_NOSIGNAL libcurl leaves SIGPIPE alone, and the TLS library writes to sockets
+    // with plain write(): a server closing mid-transfer would otherwise end the process.
+    std::signal(SIGPIPE, SIG_IGN);
+    ready = curl_global_init(CURL_GLOBAL_ALL) == CURLE_OK;
+  });
   return ready;
 }
 
