@@ -6,28 +6,12 @@
 #include <vector>
 
 #include "text/markers.h"
+#include "text/reference_find.h"
 #include "text/text.h"
 
-namespace {
+using vexlune::testing_text::reference_find;
 
-// The character scan step by step, as the rules state it.
-int reference_find(std::string_view text, std::string_view sub, int start, bool ignore_case) {
-  auto fold = [](unsigned char c) { return (c >= 'A' && c <= 'Z') ? c + 32 : c; };
-  std::size_t i = start < 1 ? 0 : static_cast<std::size_t>(start) - 1;
-  while (i < text.size()) {
-    if (text.size() - i >= sub.size()) {
-      bool equal = true;
-      for (std::size_t k = 0; k < sub.size() && equal; ++k) {
-        const auto a = static_cast<unsigned char>(text[i + k]);
-        const auto b = static_cast<unsigned char>(sub[k]);
-        equal = ignore_case ? fold(a) == fold(b) : a == b;
-      }
-      if (equal) return static_cast<int>(i) + 1;
-    }
-    i += static_cast<unsigned char>(text[i]) >= 0x80 ? 2 : 1;
-  }
-  return -1;
-}
+namespace {
 
 void check(bool ok) {
   if (!ok) std::abort();
