@@ -8,16 +8,20 @@
 
 namespace vexlune {
 
-void select_catalog_row(App& app, const ui::ListView& list) {
+bool remember_selected_row(AppState& state, const ui::ListView& list, std::string& link) {
   const int row = list.selected_row();
   std::string name = list.cell(row, COLUMN_NAME);
-  if (name.empty()) return;
-  AppState& state = app.state;
-  state.selected_link = list.cell(row, COLUMN_LINK);
+  if (name.empty()) return false;
+  link = list.cell(row, COLUMN_LINK);
   state.selected_name = std::move(name);
   state.selected_poster_url = list.cell(row, COLUMN_POSTER_URL);
   state.selected_intro = list.cell(row, COLUMN_INTRO);
-  ui::pop_up_menu(app.desktop(), app.main_window(), gbk("菜单"));
+  return true;
+}
+
+void select_catalog_row(App& app, const ui::ListView& list) {
+  if (remember_selected_row(app.state, list, app.state.selected_link))
+    ui::pop_up_menu(app.desktop(), app.main_window(), gbk("菜单"));
 }
 
 void show_selected_intro(App& app) {

@@ -5,6 +5,7 @@
 #include "app/app.h"
 #include "app/main_window_layout.h"
 #include "app/ui/gbk_spec.h"
+#include "catalog/actions.h"
 #include "catalog/catalog.h"
 #include "catalog/catalog_file.h"
 #include "catalog/intro_window.h"
@@ -71,16 +72,9 @@ void fill_results(App& app, ui::Window& window) {
 }
 
 void select_result_row(App& app, ui::Window& window) {
-  const ui::ListView& list = window.list(gbk("超级列表框2"));
-  const int row = list.selected_row();
-  std::string name = list.cell(row, COLUMN_NAME);
-  if (name.empty()) return;
-  AppState& state = app.state;
-  state.results_link = list.cell(row, COLUMN_LINK);
-  state.selected_name = std::move(name);
-  state.selected_poster_url = list.cell(row, COLUMN_POSTER_URL);
-  state.selected_intro = list.cell(row, COLUMN_INTRO);
-  ui::pop_up_menu(app.desktop(), window, gbk("菜单"));
+  // The results window keeps its own link; the main window's selected_link stays as it was.
+  if (remember_selected_row(app.state, window.list(gbk("超级列表框2")), app.state.results_link))
+    ui::pop_up_menu(app.desktop(), window, gbk("菜单"));
 }
 
 void open_results_window(App& app) {
