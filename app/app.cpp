@@ -4,7 +4,7 @@
 #include <thread>
 
 #include "app/main_window_layout.h"
-#include "app/ui/gbk_spec.h"
+#include "app/ui/gbk_layout.h"
 
 namespace vexlune {
 
@@ -16,7 +16,7 @@ App::App(Endpoints endpoints, std::shared_ptr<ui::Desktop> desktop)
     : endpoints_(std::move(endpoints)),
       desktop_(std::move(desktop)),
       main_window_(std::make_shared<ui::Window>(
-          ui::gbk_window_spec(main_window_spec(endpoints_.maker_url)))) {}
+          ui::gbk_window_layout(main_window_layout(endpoints_.maker_url)))) {}
 
 void App::start_thread(std::function<void(App&)> routine) {
   running_workers_.fetch_add(1);

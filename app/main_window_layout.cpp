@@ -13,7 +13,7 @@ namespace {
 
 using ui::Column;
 using ui::ControlKind;
-using ui::ControlSpec;
+using ui::ControlLayout;
 using ui::Font;
 
 const Font BOLD_14{"宋体", 14, true};
@@ -27,7 +27,7 @@ std::string site_name(const std::string& maker_url) {
   return host;
 }
 
-void add_catalog_page(std::vector<ControlSpec>& controls, int page, const std::string& edit,
+void add_catalog_page(std::vector<ControlLayout>& controls, int page, const std::string& edit,
                       const std::string& button, const std::string& list,
                       const std::string& label) {
   controls.push_back({.kind = ControlKind::EditBox,
@@ -62,8 +62,8 @@ std::vector<Column> catalog_columns() {
           {"是否高清", 100}, {"海报", 0},       {"影片介绍", 0}};
 }
 
-ui::WindowSpec main_window_spec(const std::string& maker_url) {
-  std::vector<ControlSpec> c;
+ui::WindowLayout main_window_layout(const std::string& maker_url) {
+  std::vector<ControlLayout> c;
   const std::string tab = "选择夹1";
   c.push_back({.kind = ControlKind::TabControl,
                .name = tab,
@@ -90,10 +90,10 @@ ui::WindowSpec main_window_spec(const std::string& maker_url) {
   add_catalog_page(c, PAGE_BAIDU, "编辑框1", "按钮3", "超级列表框1", "标签8");
   add_catalog_page(c, PAGE_360, "编辑框2", "按钮4", "超级列表框2", "标签9");
 
-  auto on_page = [&](int page, ControlSpec spec) {
-    spec.page = page;
-    spec.parent = tab;
-    c.push_back(std::move(spec));
+  auto on_page = [&](int page, ControlLayout layout) {
+    layout.page = page;
+    layout.parent = tab;
+    c.push_back(std::move(layout));
   };
   on_page(PAGE_SEARCH, {.kind = ControlKind::Label,
                         .name = "标签2",

@@ -12,7 +12,7 @@ inline constexpr int PAGE_BOARD = 3;
 inline constexpr int PAGE_REQUEST = 4;
 
 // MainWindow's template; `maker_url` gives the film-request page and the site name.
-ui::WindowSpec main_window_spec(const std::string& maker_url);
+ui::WindowLayout main_window_layout(const std::string& maker_url);
 
 // The six columns of a catalog list: name, link, type, HD note, poster URL, introduction.
 std::vector<ui::Column> catalog_columns();

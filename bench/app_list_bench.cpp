@@ -118,14 +118,14 @@ void read_like_a_view(const ListView& list, const std::atomic<bool>& done, Figur
 
 template <typename Append>
 Figures run_model(const std::vector<ListView::Row>& rows, Append append) {
-  vexlune::ui::ControlSpec list_spec;
-  list_spec.kind = vexlune::ui::ControlKind::ListView;
-  list_spec.name = "list";
-  list_spec.columns = vexlune::catalog_columns();
-  vexlune::ui::WindowSpec spec;
-  spec.name = "BenchWindow";
-  spec.controls.push_back(std::move(list_spec));
-  vexlune::ui::Window window(spec);
+  vexlune::ui::ControlLayout list_layout;
+  list_layout.kind = vexlune::ui::ControlKind::ListView;
+  list_layout.name = "list";
+  list_layout.columns = vexlune::catalog_columns();
+  vexlune::ui::WindowLayout layout;
+  layout.name = "BenchWindow";
+  layout.controls.push_back(std::move(list_layout));
+  vexlune::ui::Window window(layout);
   window.set_observer(std::make_shared<CoalescingObserver>());
   ListView& list = window.list("list");
   Figures figures;

@@ -1,7 +1,7 @@
 #include "catalog/intro_window.h"
 
 #include "app/app.h"
-#include "app/ui/gbk_spec.h"
+#include "app/ui/gbk_layout.h"
 #include "catalog/catalog.h"
 #include "net/fetch.h"
 #include "platform/jpeg/default_poster.h"
@@ -15,8 +15,8 @@ using ui::ControlKind;
 // Stretches the picture over the whole box, ignoring its proportions.
 constexpr int DISPLAY_STRETCH = 1;
 
-ui::WindowSpec intro_window_spec(const std::string& maker_url) {
-  std::vector<ui::ControlSpec> c;
+ui::WindowLayout intro_window_layout(const std::string& maker_url) {
+  std::vector<ui::ControlLayout> c;
   c.push_back({.kind = ControlKind::GroupBox, .name = "分组框1", .place = {8, 0, 140, 160}});
   c.push_back({.kind = ControlKind::PictureBox,
                .name = "图片框1",
@@ -39,7 +39,7 @@ ui::WindowSpec intro_window_spec(const std::string& maker_url) {
 
 std::shared_ptr<ui::Window> make_intro_window(App& app) {
   auto window = std::make_shared<ui::Window>(
-      ui::gbk_window_spec(intro_window_spec(app.endpoints().maker_url)));
+      ui::gbk_window_layout(intro_window_layout(app.endpoints().maker_url)));
   window->picture_box(gbk("图片框1")).set_picture(default_poster());
   std::weak_ptr<ui::Window> weak = window;  // a strong handle here would keep it alive forever
   window->on("", ui::Event::Created, [&app, weak] {

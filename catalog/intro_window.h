@@ -13,7 +13,7 @@ namespace vexlune {
 class App;
 
 // The window's template (UTF-8); `maker_url` is shown in the status bar.
-ui::WindowSpec intro_window_spec(const std::string& maker_url);
+ui::WindowLayout intro_window_layout(const std::string& maker_url);
 
 // A fresh IntroWindow model showing the default poster, with show_intro bound to its creation.
 std::shared_ptr<ui::Window> make_intro_window(App& app);

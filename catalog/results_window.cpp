@@ -4,7 +4,7 @@
 
 #include "app/app.h"
 #include "app/main_window_layout.h"
-#include "app/ui/gbk_spec.h"
+#include "app/ui/gbk_layout.h"
 #include "catalog/actions.h"
 #include "catalog/catalog.h"
 #include "catalog/catalog_file.h"
@@ -16,8 +16,8 @@ namespace vexlune {
 
 using ui::ControlKind;
 
-ui::WindowSpec results_window_spec(const std::string& maker_url) {
-  std::vector<ui::ControlSpec> c;
+ui::WindowLayout results_window_layout(const std::string& maker_url) {
+  std::vector<ui::ControlLayout> c;
   c.push_back({.kind = ControlKind::ListView,
                .name = "超级列表框2",
                .place = {8, 8, 670, 352},
@@ -37,7 +37,7 @@ ui::WindowSpec results_window_spec(const std::string& maker_url) {
 
 std::shared_ptr<ui::Window> make_results_window(App& app) {
   auto window = std::make_shared<ui::Window>(
-      ui::gbk_window_spec(results_window_spec(app.endpoints().maker_url)));
+      ui::gbk_window_layout(results_window_layout(app.endpoints().maker_url)));
   // The handlers live inside the window, so a plain reference to it cannot dangle.
   ui::Window& self = *window;
   const std::string list = gbk("超级列表框2");

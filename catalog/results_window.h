@@ -13,7 +13,7 @@ namespace vexlune {
 class App;
 
 // The window's template (UTF-8); `maker_url` is shown in the status bar.
-ui::WindowSpec results_window_spec(const std::string& maker_url);
+ui::WindowLayout results_window_layout(const std::string& maker_url);
 
 // A fresh ResultsWindow model with fill_results bound to its creation and its list's
 // right-click and menu bound to the row actions.

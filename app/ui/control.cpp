@@ -7,12 +7,12 @@
 
 namespace vexlune::ui {
 
-Control::Control(Window& window, ControlSpec spec)
+Control::Control(Window& window, ControlLayout layout)
     : window_(window),
-      spec_(std::move(spec)),
-      text_(spec_.text),
-      disabled_(spec_.disabled),
-      checked_(spec_.checked) {}
+      layout_(std::move(layout)),
+      text_(layout_.text),
+      disabled_(layout_.disabled),
+      checked_(layout_.checked) {}
 
 void Control::changed() {
   window_.notify_changed(*this);
@@ -93,7 +93,7 @@ void Control::set_timer_period(int period_ms) {
 }
 
 ListView::Row ListView::normalised(Row cells) const {
-  cells.resize(spec().columns.size());
+  cells.resize(layout().columns.size());
   return cells;
 }
 
@@ -166,8 +166,8 @@ void ListView::set_selected_row(int row) {
   changed();
 }
 
-StatusBar::StatusBar(Window& window, ControlSpec spec) : Control(window, std::move(spec)) {
-  for (const Column& part : this->spec().columns)
+StatusBar::StatusBar(Window& window, ControlLayout layout) : Control(window, std::move(layout)) {
+  for (const Column& part : this->layout().columns)
     parts_.push_back(part.title);
 }
 

@@ -18,14 +18,14 @@ class Window;
 
 class Control {
  public:
-  Control(Window& window, ControlSpec spec);
+  Control(Window& window, ControlLayout layout);
   virtual ~Control() = default;
   Control(const Control&) = delete;
   Control& operator=(const Control&) = delete;
 
-  const ControlSpec& spec() const { return spec_; }
-  const std::string& name() const { return spec_.name; }
-  ControlKind kind() const { return spec_.kind; }
+  const ControlLayout& layout() const { return layout_; }
+  const std::string& name() const { return layout_.name; }
+  ControlKind kind() const { return layout_.kind; }
   Window& window() const { return window_; }
 
   // GBK text: edit box content, caption, hyperlink text, web page URL.
@@ -61,7 +61,7 @@ class Control {
   void write(T& field, T value);
 
   Window& window_;
-  const ControlSpec spec_;
+  const ControlLayout layout_;
   std::string text_;
   bool disabled_;
   bool visible_ = true;
@@ -78,7 +78,7 @@ class ListView : public Control {
   using Control::Control;
   using Row = std::vector<std::string>;
 
-  int column_count() const { return static_cast<int>(spec().columns.size()); }
+  int column_count() const { return static_cast<int>(layout().columns.size()); }
   // Appends a row (cells beyond the column count are dropped, missing ones empty); returns
   // its index from 0.
   int append_row(Row cells = {});
@@ -102,8 +102,8 @@ class ListView : public Control {
 // A status bar: parts counted from 0, widths from the layout.
 class StatusBar : public Control {
  public:
-  StatusBar(Window& window, ControlSpec spec);
-  int part_count() const { return static_cast<int>(spec().columns.size()); }
+  StatusBar(Window& window, ControlLayout layout);
+  int part_count() const { return static_cast<int>(layout().columns.size()); }
   std::string part_text(int part) const;
   void set_part_text(int part, std::string text);
 

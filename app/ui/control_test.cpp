@@ -13,7 +13,7 @@
 namespace vexlune::ui {
 namespace {
 
-WindowSpec small_window() {
+WindowLayout small_window() {
   return {
       .name = "TestWindow",
       .title = "t",

@@ -48,7 +48,7 @@ struct Column {
 // One row of a layout table. `place` is relative to `parent` when it is set (a group box or the
 // tab control itself, headers included), else to the window's client area. `page` is the tab
 // page a control sits on, -1 when it is not on a page.
-struct ControlSpec {
+struct ControlLayout {
   ControlKind kind = ControlKind::Label;
   std::string name = {};
   Rect place = {};
@@ -63,11 +63,11 @@ struct ControlSpec {
 };
 
 // A top-level window's template.
-struct WindowSpec {
+struct WindowLayout {
   std::string name = {};   // MainWindow, IntroWindow, ResultsWindow
   std::string title = {};  // GBK
   Rect place = {};         // outer place and size
-  std::vector<ControlSpec> controls = {};
+  std::vector<ControlLayout> controls = {};
 };
 
 }  // namespace vexlune::ui

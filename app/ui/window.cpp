@@ -8,16 +8,16 @@
 namespace vexlune::ui {
 namespace {
 
-std::unique_ptr<Control> make_control(Window& window, const ControlSpec& spec) {
-  switch (spec.kind) {
+std::unique_ptr<Control> make_control(Window& window, const ControlLayout& layout) {
+  switch (layout.kind) {
     case ControlKind::ListView:
-      return std::make_unique<ListView>(window, spec);
+      return std::make_unique<ListView>(window, layout);
     case ControlKind::StatusBar:
-      return std::make_unique<StatusBar>(window, spec);
+      return std::make_unique<StatusBar>(window, layout);
     case ControlKind::PictureBox:
-      return std::make_unique<PictureBox>(window, spec);
+      return std::make_unique<PictureBox>(window, layout);
     default:
-      return std::make_unique<Control>(window, spec);
+      return std::make_unique<Control>(window, layout);
   }
 }
 
@@ -41,10 +41,11 @@ T& checked_cast(Control& control) {
 
 }  // namespace
 
-Window::Window(const WindowSpec& spec) : name_(spec.name), place_(spec.place), title_(spec.title) {
-  for (const ControlSpec& control_spec : spec.controls) {
-    controls_.push_back(make_control(*this, control_spec));
-    by_name_.emplace(control_spec.name, controls_.back().get());
+Window::Window(const WindowLayout& layout)
+    : name_(layout.name), place_(layout.place), title_(layout.title) {
+  for (const ControlLayout& control_layout : layout.controls) {
+    controls_.push_back(make_control(*this, control_layout));
+    by_name_.emplace(control_layout.name, controls_.back().get());
   }
 }
 

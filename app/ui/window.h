@@ -36,7 +36,7 @@ class Window {
  public:
   using Handler = std::function<void()>;
 
-  explicit Window(const WindowSpec& spec);
+  explicit Window(const WindowLayout& layout);
   Window(const Window&) = delete;
   Window& operator=(const Window&) = delete;
 

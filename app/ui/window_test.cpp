@@ -9,7 +9,7 @@
 namespace vexlune::ui {
 namespace {
 
-WindowSpec spec() {
+WindowLayout layout() {
   return {.name = "W",
           .controls = {{.kind = ControlKind::Button, .name = "b"},
                        {.kind = ControlKind::Menu, .name = "m", .items = {"x", "y"}}}};
@@ -30,7 +30,7 @@ class FixedMenuDesktop : public Desktop {
 };
 
 TEST(Window, EventsReachOnlyTheirHandlerAndUnboundEventsDoNothing) {
-  Window window(spec());
+  Window window(layout());
   std::vector<std::string> seen;
   window.on("b", Event::Click, [&] { seen.push_back("click"); });
   window.on("", Event::Created, [&] {
@@ -47,7 +47,7 @@ TEST(Window, EventsReachOnlyTheirHandlerAndUnboundEventsDoNothing) {
 }
 
 TEST(Window, PopUpMenuRaisesTheChosenItemOnly) {
-  Window window(spec());
+  Window window(layout());
   std::vector<int> chosen;
   window.on_menu_item("m", 0, [&] { chosen.push_back(0); });
   window.on_menu_item("m", 1, [&] { chosen.push_back(1); });

@@ -8,7 +8,7 @@
 namespace vexlune::headless {
 namespace {
 
-ui::WindowSpec spec() {
+ui::WindowLayout layout() {
   using ui::ControlKind;
   return {
       .name = "Dialog",
@@ -39,7 +39,7 @@ TEST(HeadlessDesktop, MessageBoxesAnswerFromTheQueueThenTheHandlerThenAsClosed) 
 
 TEST(HeadlessDesktop, AModalWindowIsCreatedThenActedOnThenClosed) {
   HeadlessDesktop desktop;
-  auto window = std::make_shared<ui::Window>(spec());
+  auto window = std::make_shared<ui::Window>(layout());
   std::vector<std::string> seen;
   window->on("", ui::Event::Created, [&] { seen.push_back("created"); });
   desktop.queue_modal_action([&](ui::Window& open) {
@@ -48,7 +48,7 @@ TEST(HeadlessDesktop, AModalWindowIsCreatedThenActedOnThenClosed) {
   });
   desktop.show_modal(window);
   EXPECT_TRUE(window->closed());
-  desktop.show_modal(std::make_shared<ui::Window>(spec()));  // no action queued: closes at once
+  desktop.show_modal(std::make_shared<ui::Window>(layout()));  // no action queued: closes at once
   EXPECT_EQ(seen, (std::vector<std::string>{"created", "acting"}));
   EXPECT_EQ(desktop.log(),
             (std::vector<std::string>{"modal Dialog", "clipboard inside", "modal Dialog"}));
@@ -56,7 +56,7 @@ TEST(HeadlessDesktop, AModalWindowIsCreatedThenActedOnThenClosed) {
 
 TEST(HeadlessDesktop, PopupMenusRaiseTheQueuedChoice) {
   HeadlessDesktop desktop;
-  ui::Window window(spec());
+  ui::Window window(layout());
   std::vector<int> chosen;
   window.on_menu_item("menu", 1, [&] { chosen.push_back(1); });
   desktop.queue_menu_choice(1);
@@ -68,7 +68,7 @@ TEST(HeadlessDesktop, PopupMenusRaiseTheQueuedChoice) {
 }
 
 TEST(Input, ClicksRadioButtonsAndTicksBehaveLikeAPerson) {
-  ui::Window window(spec());
+  ui::Window window(layout());
   int clicks = 0;
   window.on("on", ui::Event::Click, [&] { ++clicks; });
   window.on("off", ui::Event::Click, [&] { ++clicks; });

@@ -35,12 +35,12 @@ void type_text(ui::Window& window, std::string_view edit, std::string text) {
 }
 
 void check_radio(ui::Window& window, std::string_view radio) {
-  const ui::ControlSpec& chosen = window.control(radio).spec();
+  const ui::ControlLayout& chosen = window.control(radio).layout();
   for (const auto& control : window.controls()) {
-    const ui::ControlSpec& spec = control->spec();
-    if (spec.kind == ui::ControlKind::RadioButton && spec.page == chosen.page &&
-        spec.parent == chosen.parent)
-      control->set_checked(spec.name == chosen.name);
+    const ui::ControlLayout& layout = control->layout();
+    if (layout.kind == ui::ControlKind::RadioButton && layout.page == chosen.page &&
+        layout.parent == chosen.parent)
+      control->set_checked(layout.name == chosen.name);
   }
 }
 

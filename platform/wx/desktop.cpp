@@ -234,7 +234,7 @@ int WxDesktop::show_popup(const ui::Window* window, std::string_view menu_name) 
   if (!view) return -1;
   const ui::Control& menu = view->model().control(menu_name);
   wxMenu popup;
-  for (const std::string& item : menu.spec().items)
+  for (const std::string& item : menu.layout().items)
     popup.Append(wxID_ANY, to_wx(item));
   const int chosen = view->top()->GetPopupMenuSelectionFromUser(popup);
   if (chosen == wxID_NONE) return -1;

@@ -22,7 +22,7 @@
 #include <wx/generic/hyperlink.h>  // needs the block above
 
 #include "app/main_window_layout.h"
-#include "app/ui/gbk_spec.h"
+#include "app/ui/gbk_layout.h"
 #include "platform/wx/picture_view.h"
 #include "platform/wx/testing/gui_fixture.h"
 #include "platform/wx/x11/x_client.h"
@@ -321,7 +321,7 @@ TEST_F(MainWindowGui, UserInputWritesTheModelBeforeTheEventIsRaised) {
 
 TEST_F(MainWindowGui, AModalWindowFromAWorkerShowsItsModelAndReturnsWhenClosed) {
   start_with_notice();
-  auto modal = std::make_shared<ui::Window>(ui::gbk_window_spec(
+  auto modal = std::make_shared<ui::Window>(ui::gbk_window_layout(
       {.name = "TestWindow",
        .title = "影片介绍",
        .place = {100, 100, 400, 300},

@@ -8,7 +8,7 @@ VirtualListView::VirtualListView(wxWindow* parent, const wxPoint& place, const w
                                  ui::ListView& model)
     : wxListCtrl(parent, wxID_ANY, place, size, wxLC_REPORT | wxLC_VIRTUAL | wxLC_SINGLE_SEL),
       model_(model) {
-  const std::vector<ui::Column>& columns = model.spec().columns;
+  const std::vector<ui::Column>& columns = model.layout().columns;
   for (size_t i = 0; i < columns.size(); ++i) {
     AppendColumn(to_wx(columns[i].title), wxLIST_FORMAT_LEFT, columns[i].width);
     hidden_columns_.push_back(columns[i].width == 0);

@@ -2,12 +2,12 @@
 
 namespace vexlune::wx {
 
-Placement resolve_place(const ui::ControlSpec& spec, const SpecLookup& find) {
-  Placement placement{.page = -1, .rect = spec.place};
-  const ui::ControlSpec* child = &spec;
+Placement resolve_place(const ui::ControlLayout& layout, const LayoutLookup& find) {
+  Placement placement{.page = -1, .rect = layout.place};
+  const ui::ControlLayout* child = &layout;
   // A layout is a shallow tree; the bound only keeps a looping table from hanging.
   for (int depth = 0; depth < 16 && !child->parent.empty(); ++depth) {
-    const ui::ControlSpec* parent = find(child->parent);
+    const ui::ControlLayout* parent = find(child->parent);
     if (!parent) break;
     if (parent->kind == ui::ControlKind::TabControl) {
       placement.page = child->page;

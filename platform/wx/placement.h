@@ -16,9 +16,9 @@ struct Placement {
   ui::Rect rect;  // relative to the client area, or to the tab control when on a page
 };
 
-using SpecLookup = std::function<const ui::ControlSpec*(std::string_view name)>;
+using LayoutLookup = std::function<const ui::ControlLayout*(std::string_view name)>;
 
-// Resolves `spec` through its chain of parents. An unknown parent counts as the client area.
-Placement resolve_place(const ui::ControlSpec& spec, const SpecLookup& find);
+// Resolves `layout` through its chain of parents. An unknown parent counts as the client area.
+Placement resolve_place(const ui::ControlLayout& layout, const LayoutLookup& find);
 
 }  // namespace vexlune::wx

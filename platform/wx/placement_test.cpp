@@ -11,20 +11,20 @@ namespace vexlune::wx {
 namespace {
 
 using ui::ControlKind;
-using ui::ControlSpec;
+using ui::ControlLayout;
 
 struct Table {
-  explicit Table(const ui::WindowSpec& spec) {
-    for (const ControlSpec& control : spec.controls)
-      specs.emplace(control.name, control);
+  explicit Table(const ui::WindowLayout& layout) {
+    for (const ControlLayout& control : layout.controls)
+      layouts.emplace(control.name, control);
   }
   Placement place(const std::string& name) const {
-    return resolve_place(specs.at(name), [this](std::string_view parent) -> const ControlSpec* {
-      auto it = specs.find(std::string(parent));
-      return it == specs.end() ? nullptr : &it->second;
+    return resolve_place(layouts.at(name), [this](std::string_view parent) -> const ControlLayout* {
+      auto it = layouts.find(std::string(parent));
+      return it == layouts.end() ? nullptr : &it->second;
     });
   }
-  std::map<std::string, ControlSpec> specs;
+  std::map<std::string, ControlLayout> layouts;
 };
 
 bool operator==(const ui::Rect& a, const ui::Rect& b) {
@@ -33,7 +33,7 @@ bool operator==(const ui::Rect& a, const ui::Rect& b) {
 
 TEST(Placement, MainWindowControlsResolveToTheirContainers) {
   // The UTF-8 table is enough here: placement looks only at names and places.
-  const Table table(main_window_spec("http://127.0.0.1"));
+  const Table table(main_window_layout("http://127.0.0.1"));
   struct Case {
     const char* name;
     int page;
@@ -55,7 +55,7 @@ TEST(Placement, MainWindowControlsResolveToTheirContainers) {
 }
 
 TEST(Placement, UnknownOrLoopingParentsEndTheChain) {
-  const Table table(ui::WindowSpec{
+  const Table table(ui::WindowLayout{
       .controls = {
           {.kind = ControlKind::Label, .name = "orphan", .place = {5, 6, 7, 8}, .parent = "none"},
           {.kind = ControlKind::GroupBox, .name = "a", .place = {1, 1, 9, 9}, .parent = "b"},

@@ -151,17 +151,17 @@ void WindowView::build() {
   client_ = new wxPanel(top_, wxID_ANY);
   client_->SetFont(font);
 
-  std::map<std::string, const ui::ControlSpec*, std::less<>> specs;
+  std::map<std::string, const ui::ControlLayout*, std::less<>> layouts;
   for (const auto& control : model_->controls())
-    specs.emplace(control->name(), &control->spec());
-  const SpecLookup find = [&specs](std::string_view name) -> const ui::ControlSpec* {
-    auto it = specs.find(name);
-    return it == specs.end() ? nullptr : it->second;
+    layouts.emplace(control->name(), &control->layout());
+  const LayoutLookup find = [&layouts](std::string_view name) -> const ui::ControlLayout* {
+    auto it = layouts.find(name);
+    return it == layouts.end() ? nullptr : it->second;
   };
   for (const auto& control : model_->controls()) {
     Entry entry;
     entry.control = control.get();
-    entry.placement = resolve_place(control->spec(), find);
+    entry.placement = resolve_place(control->layout(), find);
     entries_.push_back(std::move(entry));
   }
   // The tab control first: the controls of its pages go inside it.
@@ -197,17 +197,17 @@ wxWindow* WindowView::container_of(const Entry& entry) const {
 
 void WindowView::build_control(Entry& entry) {
   ui::Control& control = *entry.control;
-  const ui::ControlSpec& spec = control.spec();
+  const ui::ControlLayout& layout = control.layout();
   wxWindow* parent = container_of(entry);
   const wxPoint at = point(entry.placement.rect);
   const wxSize extent = size(entry.placement.rect);
   const wxString text = to_wx(control.text());
 
-  switch (spec.kind) {
+  switch (layout.kind) {
     case ControlKind::TabControl: {
       tabs_ = new Compact<wxNotebook>(COMPACT_TABS, parent, wxID_ANY, at, extent);
-      tabs_name_ = spec.name;
-      for (const std::string& item : spec.items)
+      tabs_name_ = layout.name;
+      for (const std::string& item : layout.items)
         tabs_->AddPage(new wxPanel(tabs_, wxID_ANY), to_wx(item));
       entry.widget = tabs_;
       break;
@@ -224,9 +224,9 @@ void WindowView::build_control(Entry& entry) {
       break;
     }
     case ControlKind::StatusBar: {
-      const int parts = static_cast<int>(spec.columns.size());
+      const int parts = static_cast<int>(layout.columns.size());
       std::vector<int> widths;
-      for (const ui::Column& part : spec.columns)
+      for (const ui::Column& part : layout.columns)
         widths.push_back(part.width);
       wxStatusBar* bar;
       if (auto* frame = as<wxFrame>(top_)) {
@@ -251,7 +251,7 @@ void WindowView::build_control(Entry& entry) {
     }
     case ControlKind::Timer: {
       entry.timer = std::make_unique<wxTimer>(top_, wxWindow::NewControlId());
-      const std::string name = spec.name;
+      const std::string name = layout.name;
       top_->Bind(
           wxEVT_TIMER,
           [this, name](wxTimerEvent&) {
@@ -264,7 +264,7 @@ void WindowView::build_control(Entry& entry) {
       break;
     }
     case ControlKind::EditBox: {
-      if (spec.place.height >= MULTILINE_EDIT_HEIGHT) {
+      if (layout.place.height >= MULTILINE_EDIT_HEIGHT) {
         entry.widget = new wxTextCtrl(parent, wxID_ANY, text, at, extent, wxTE_MULTILINE);
       } else {
         entry.widget = new Compact<wxTextCtrl>(COMPACT_ENTRY, parent, wxID_ANY, text, at, extent);
@@ -275,7 +275,7 @@ void WindowView::build_control(Entry& entry) {
       entry.widget = new Compact<wxButton>(COMPACT_BUTTON, parent, wxID_ANY, text, at, extent);
       break;
     case ControlKind::ListView:
-      entry.widget = new VirtualListView(parent, at, extent, model_->list(spec.name));
+      entry.widget = new VirtualListView(parent, at, extent, model_->list(layout.name));
       break;
     case ControlKind::Label:
       entry.widget = new wxStaticText(parent, wxID_ANY, wxString(), at, extent,
@@ -302,13 +302,13 @@ void WindowView::build_control(Entry& entry) {
       }
       break;
     case ControlKind::PictureBox:
-      entry.widget = new PictureView(parent, at, extent, model_->picture_box(spec.name));
+      entry.widget = new PictureView(parent, at, extent, model_->picture_box(layout.name));
       break;
     case ControlKind::Menu:
       break;
   }
-  if (entry.widget && (spec.font.height > 0 || spec.font.bold || !spec.font.face.empty()))
-    entry.widget->SetFont(make_font(spec.font));
+  if (entry.widget && (layout.font.height > 0 || layout.font.bold || !layout.font.face.empty()))
+    entry.widget->SetFont(make_font(layout.font));
 }
 
 void WindowView::place_on_pages() {
@@ -483,7 +483,7 @@ void WindowView::sync_control(Entry& entry) {
     case ControlKind::Label: {
       auto* label = as<wxStaticText>(widget);
       const wxString text = to_wx(control.text());
-      const ui::Rect& place = control.spec().place;
+      const ui::Rect& place = control.layout().place;
       const wxString shown =
           place.height >= WRAPPING_LABEL_HEIGHT ? wrap_to_width(label, text, place.width) : text;
       if (label->GetLabelText() != shown) label->SetLabelText(shown);
@@ -538,7 +538,7 @@ void WindowView::sync_menus() {
   auto* bar = new wxMenuBar;
   for (const ui::Control* menu : shown) {
     auto* items = new wxMenu;
-    const std::vector<std::string>& texts = menu->spec().items;
+    const std::vector<std::string>& texts = menu->layout().items;
     for (size_t i = 0; i < texts.size(); ++i) {
       wxMenuItem* item = items->Append(wxID_ANY, to_wx(texts[i]));
       const std::string name = menu->name();

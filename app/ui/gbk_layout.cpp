@@ -1,12 +1,12 @@
-#include "app/ui/gbk_spec.h"
+#include "app/ui/gbk_layout.h"
 
 #include "text/codepage.h"
 
 namespace vexlune::ui {
 
-WindowSpec gbk_window_spec(WindowSpec spec) {
-  spec.title = utf8_to_gbk(spec.title);
-  for (ControlSpec& control : spec.controls) {
+WindowLayout gbk_window_layout(WindowLayout layout) {
+  layout.title = utf8_to_gbk(layout.title);
+  for (ControlLayout& control : layout.controls) {
     control.name = utf8_to_gbk(control.name);
     control.text = utf8_to_gbk(control.text);
     control.parent = utf8_to_gbk(control.parent);
@@ -16,7 +16,7 @@ WindowSpec gbk_window_spec(WindowSpec spec) {
     for (std::string& item : control.items)
       item = utf8_to_gbk(item);
   }
-  return spec;
+  return layout;
 }
 
 }  // namespace vexlune::ui
