@@ -4,7 +4,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build clang libclang-rt-14-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  libicu-dev libcurl4-openssl-dev libcpp-httplib-dev libjpeg62-turbo-dev
+  libicu-dev libcurl4-openssl-dev libssl-dev libjpeg62-turbo-dev
   libwxgtk3.2-dev libwxgtk-webview3.2-dev libx11-dev
   xvfb xauth x11-utils xdotool imagemagick fonts-noto-cjk xdg-utils
 )
